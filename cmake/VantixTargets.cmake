@@ -1,0 +1,242 @@
+# Target helpers. Every project target is made through one of these, so that warnings, the
+# portable-core guard, test registration and the program folder are set in one place.
+#
+#   vantix_portable_library(<name> SOURCES ... [LIBRARIES ...])
+#   vantix_windows_library(<name> [STATIC|SHARED|MODULE] SOURCES ... [LIBRARIES ...]
+#                          [OUTPUT_DIRECTORY <dir>])
+#   vantix_windows_executable(<name> [WIN32] [PROGRAM] SOURCES ... [LIBRARIES ...]
+#                             [OUTPUT_NAME <name>] [OUTPUT_DIRECTORY <dir>])
+#   vantix_gtest(<name> SOURCES ... [LIBRARIES ...] [WINDOWS] [LABELS ...] [TIMEOUT <s>])
+#   vantix_benchmark(<name> SOURCES ... [LIBRARIES ...])
+#   vantix_add_portable_guard_tests()
+
+include_guard(GLOBAL)
+
+set(VANTIX_PORTABLE_GUARD_DIR "${PROJECT_SOURCE_DIR}/cmake/portable-guard")
+set(VANTIX_PORTABLE_GUARD_HEADERS windows.h winbase.h winuser.h objbase.h unknwn.h ole2.h windef.h)
+
+# The program folder of the win64 tree: the program and the data folders it reads at run time
+# (later work fills them).
+set(VANTIX_PROGRAM_DIR "${CMAKE_BINARY_DIR}/program")
+set(VANTIX_PROGRAM_SUBDIRS xml skins fonts lang save Manuals)
+if(VANTIX_WIN64)
+    foreach(_dir IN LISTS VANTIX_PROGRAM_SUBDIRS)
+        file(MAKE_DIRECTORY "${VANTIX_PROGRAM_DIR}/${_dir}")
+    endforeach()
+endif()
+
+option(VANTIX_BUILD_BENCHMARKS "Build the benchmarks (native tree without sanitizers)" ON)
+if(VANTIX_WIN64 OR VANTIX_SANITIZE)
+    set(VANTIX_BUILD_BENCHMARKS OFF)
+endif()
+
+# Test programs under Wine start slower and a hung one (say, a modal dialog nobody answers)
+# must not hold up the run forever.
+if(VANTIX_WIN64)
+    set(VANTIX_TEST_TIMEOUT 120)
+else()
+    set(VANTIX_TEST_TIMEOUT 60)
+endif()
+
+# --- internals -------------------------------------------------------------------------------
+
+function(_vantix_project_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(VANTIX_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# Puts the guard headers first on the include path (win64 tree only; natively there is no
+# windows.h to include anyway).
+function(_vantix_portable_guard target)
+    if(VANTIX_WIN64)
+        target_include_directories(${target} BEFORE PRIVATE "${VANTIX_PORTABLE_GUARD_DIR}")
+    endif()
+    set_property(TARGET ${target} PROPERTY VANTIX_KIND portable)
+endfunction()
+
+# A portable target must not link a Windows layer (it would drag windows.h in through headers).
+function(_vantix_check_portable_links target)
+    foreach(lib IN LISTS ARGN)
+        if(TARGET ${lib})
+            get_target_property(_aliased ${lib} ALIASED_TARGET)
+            if(_aliased)
+                set(lib ${_aliased})
+            endif()
+            get_target_property(_kind ${lib} VANTIX_KIND)
+            if(_kind STREQUAL "windows")
+                message(FATAL_ERROR "portable target '${target}' links the Windows layer '${lib}'")
+            endif()
+        endif()
+    endforeach()
+endfunction()
+
+function(_vantix_require_win64 command)
+    if(NOT VANTIX_WIN64)
+        message(FATAL_ERROR "${command}: Windows layers build only in the win64 tree; "
+                            "wrap the call in if(VANTIX_WIN64)")
+    endif()
+endfunction()
+
+function(_vantix_windows_settings target)
+    target_compile_definitions(${target} PUBLIC UNICODE _UNICODE)
+    set_property(TARGET ${target} PROPERTY VANTIX_KIND windows)
+    _vantix_project_warnings(${target})
+endfunction()
+
+# --- libraries -------------------------------------------------------------------------------
+
+function(vantix_portable_library name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+    if(NOT ARG_SOURCES)
+        message(FATAL_ERROR "vantix_portable_library(${name}): no SOURCES")
+    endif()
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+    _vantix_check_portable_links(${name} ${ARG_LIBRARIES})
+    _vantix_portable_guard(${name})
+    _vantix_project_warnings(${name})
+endfunction()
+
+function(vantix_windows_library name)
+    _vantix_require_win64(vantix_windows_library)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "STATIC;SHARED;MODULE" "OUTPUT_DIRECTORY" "SOURCES;LIBRARIES")
+    set(kind STATIC)
+    if(ARG_SHARED)
+        set(kind SHARED)
+    elseif(ARG_MODULE)
+        set(kind MODULE)
+    endif()
+    add_library(${name} ${kind} ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+    _vantix_windows_settings(${name})
+    if(NOT kind STREQUAL "STATIC")
+        # No "lib" prefix on DLLs: regsvr32 and LoadLibrary see the name as written.
+        set_target_properties(${name} PROPERTIES PREFIX "")
+    endif()
+    if(ARG_OUTPUT_DIRECTORY)
+        set_target_properties(${name} PROPERTIES
+            RUNTIME_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIRECTORY}"
+            LIBRARY_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIRECTORY}")
+    endif()
+endfunction()
+
+# PROGRAM puts the executable into the program folder (build/win64/program); WIN32 makes it a
+# GUI-subsystem program (WinMain/wWinMain, no console).
+function(vantix_windows_executable name)
+    _vantix_require_win64(vantix_windows_executable)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "WIN32;PROGRAM" "OUTPUT_NAME;OUTPUT_DIRECTORY" "SOURCES;LIBRARIES")
+    set(subsystem "")
+    if(ARG_WIN32)
+        set(subsystem WIN32)
+    endif()
+    add_executable(${name} ${subsystem} ${ARG_SOURCES})
+    if(ARG_WIN32)
+        # The entry point is wWinMain, with the command line in UTF-16.
+        target_link_options(${name} PRIVATE -municode)
+    endif()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+    target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/src")
+    _vantix_windows_settings(${name})
+    if(ARG_OUTPUT_NAME)
+        set_target_properties(${name} PROPERTIES OUTPUT_NAME "${ARG_OUTPUT_NAME}")
+    endif()
+    if(ARG_PROGRAM)
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${VANTIX_PROGRAM_DIR}")
+    elseif(ARG_OUTPUT_DIRECTORY)
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIRECTORY}")
+    endif()
+endfunction()
+
+# --- tests -----------------------------------------------------------------------------------
+
+# Test programs are GoogleTest executables linked with gtest_main and gmock, one CTest test per
+# test case (gtest_discover_tests, PRE_TEST: the list is read from the program when ctest
+# starts, so in the win64 tree discovery runs under Wine like the tests do).
+#
+# Tests are portable by default: in the win64 tree they compile behind the portable-core guard
+# and in the native tree they build too. WINDOWS marks tests of a Windows layer: win64 tree
+# only, windows.h allowed.
+#
+# LABELS replaces the default label "unit". Tests labelled "gui" need a display (scripts/test.sh
+# starts Xvfb when there is none) and run one at a time (RESOURCE_LOCK display): Xvfb has no
+# window manager, so two programs' windows would fight over focus.
+function(vantix_gtest name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "WINDOWS" "TIMEOUT" "SOURCES;LIBRARIES;LABELS")
+    if(ARG_WINDOWS AND NOT VANTIX_WIN64)
+        return()
+    endif()
+    if(NOT ARG_SOURCES)
+        message(FATAL_ERROR "vantix_gtest(${name}): no SOURCES")
+    endif()
+    if(NOT ARG_LABELS)
+        set(ARG_LABELS unit)
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT ${VANTIX_TEST_TIMEOUT})
+    endif()
+
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main)
+    _vantix_project_warnings(${name})
+    if(ARG_WINDOWS)
+        target_compile_definitions(${name} PRIVATE UNICODE _UNICODE)
+    else()
+        _vantix_check_portable_links(${name} ${ARG_LIBRARIES})
+        _vantix_portable_guard(${name})
+    endif()
+
+    set(properties LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+    if("gui" IN_LIST ARG_LABELS)
+        list(APPEND properties RESOURCE_LOCK display)
+    endif()
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES ${properties})
+endfunction()
+
+# Proves the guard works: in the win64 tree, one test per guarded header builds a probe that
+# includes it with the portable targets' settings, and passes only when the build stops at the
+# guard's #error. (The probes are EXCLUDE_FROM_ALL, so the normal build never touches them.)
+function(vantix_add_portable_guard_tests)
+    if(NOT VANTIX_WIN64)
+        return()
+    endif()
+    foreach(header IN LISTS VANTIX_PORTABLE_GUARD_HEADERS)
+        string(MAKE_C_IDENTIFIER "${header}" id)
+        set(probe_source "${CMAKE_CURRENT_BINARY_DIR}/portable_guard_probe_${id}.cpp")
+        file(CONFIGURE OUTPUT "${probe_source}"
+             CONTENT "// Must not compile: portable code including <${header}>.\n#include <${header}>\nint ProbeValue() { return 0; }\n")
+        set(probe portable_guard_probe_${id})
+        add_library(${probe} OBJECT EXCLUDE_FROM_ALL "${probe_source}")
+        target_link_libraries(${probe} PRIVATE vantix_platform)
+        _vantix_portable_guard(${probe})
+        _vantix_project_warnings(${probe})
+        add_test(NAME PortableGuard.Rejects_${id}
+                 COMMAND "${CMAKE_COMMAND}" --build "${CMAKE_BINARY_DIR}" --target ${probe})
+        set_tests_properties(PortableGuard.Rejects_${id} PROPERTIES
+            LABELS "unit;guard"
+            PASS_REGULAR_EXPRESSION "the portable core must not include <windows.h> \\(here <${header}>\\)"
+            # Two ninja processes must not work in one build tree at once.
+            RESOURCE_LOCK build_tree
+            TIMEOUT 120)
+    endforeach()
+endfunction()
+
+# --- benchmarks ------------------------------------------------------------------------------
+
+# Google Benchmark programs, native tree only (not built with sanitizers). They are not CTest
+# tests: run them from build/native/bench/ by hand or from a measuring script.
+function(vantix_benchmark name)
+    if(NOT VANTIX_BUILD_BENCHMARKS)
+        return()
+    endif()
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} benchmark::benchmark_main)
+    _vantix_project_warnings(${name})
+endfunction()
