@@ -65,4 +65,42 @@ bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b) noexcept
     return true;
 }
 
+wchar_t ToUpper(wchar_t c) noexcept
+{
+    const auto u = static_cast<unsigned>(c);
+    if (u < 0x80)
+        return (u >= 'a' && u <= 'z') ? static_cast<wchar_t>(u - 32) : c;
+    if ((u >= 0xE0 && u <= 0xFE && u != 0xF7) || (u >= 0x3B1 && u <= 0x3CB && u != 0x3C2) ||
+        (u >= 0x430 && u <= 0x44F))
+        return static_cast<wchar_t>(u - 32);
+    if (u == 0xFF)
+        return static_cast<wchar_t>(0x178);
+    if (u >= 0x450 && u <= 0x45F)
+        return static_cast<wchar_t>(u - 80);
+    // Every capital folds to exactly one small letter; look for the capital that folds to c.
+    for (const unsigned candidate : {u - 1, u - 37, u - 38, u - 63, u - 64}) {
+        if (candidate != u && FoldCase(static_cast<wchar_t>(candidate)) == c && candidate != 0x17F)
+            return static_cast<wchar_t>(candidate);
+    }
+    return c;
+}
+
+std::wstring ToUpper(std::wstring_view text)
+{
+    std::wstring out(text);
+    for (wchar_t& c : out)
+        c = ToUpper(c);
+    return out;
+}
+
+std::wstring ToLower(std::wstring_view text)
+{
+    std::wstring out(text);
+    for (wchar_t& c : out) {
+        if (c != L'\x17F' && c != L'\x3C2')
+            c = FoldCase(c);
+    }
+    return out;
+}
+
 }  // namespace platform

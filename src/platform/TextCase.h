@@ -12,4 +12,10 @@ namespace platform {
 [[nodiscard]] std::wstring FoldCase(std::wstring_view text);
 [[nodiscard]] bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b) noexcept;
 
+// Case conversion of displayed text over the same letters. Unlike folding, it leaves letters
+// that are already small (long s, final sigma) as they are.
+[[nodiscard]] wchar_t ToUpper(wchar_t c) noexcept;
+[[nodiscard]] std::wstring ToUpper(std::wstring_view text);
+[[nodiscard]] std::wstring ToLower(std::wstring_view text);
+
 }  // namespace platform
