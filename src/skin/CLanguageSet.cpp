@@ -49,19 +49,33 @@ int32_t CLanguageSet::MapFont(int32_t fontId) const
 
 std::wstring CLanguageSet::ShowText(std::wstring_view text, int32_t caps) const
 {
-    std::wstring shown;
-    const auto translated = m_current != nullptr ? m_current->Translate(text) : std::nullopt;
-    if (translated) {
-        shown = *translated;
-        if (caps == kCapsUpper)
-            shown = platform::ToUpper(shown);
-        else if (caps == kCapsLower)
-            shown = platform::ToLower(shown);
-    } else {
-        shown = text;
-    }
-    const size_t lineBreak = shown.find(L"\\n");
-    if (lineBreak != std::wstring::npos)
-        shown.replace(lineBreak, 2, L"\r\n");
+    std::wstring shown = Translate(text, caps).value_or(std::wstring(text));
+    BreakFirstLine(shown);
     return shown;
+}
+
+std::optional<std::wstring> CLanguageSet::Translate(std::wstring_view text, int32_t caps) const
+{
+    auto translated = m_current != nullptr ? m_current->Translate(text) : std::nullopt;
+    if (translated) {
+        if (caps == kCapsUpper)
+            *translated = platform::ToUpper(*translated);
+        else if (caps == kCapsLower)
+            *translated = platform::ToLower(*translated);
+    }
+    return translated;
+}
+
+void CLanguageSet::BreakFirstLine(std::wstring& text)
+{
+    const size_t lineBreak = text.find(L"\\n");
+    if (lineBreak != std::wstring::npos)
+        text.replace(lineBreak, 2, L"\r\n");
+}
+
+void CLanguageSet::Unregister(const CLangTable* table) noexcept
+{
+    std::erase_if(m_tables, [table](const auto& entry) { return entry.second == table; });
+    if (m_current == table)
+        m_current = nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,15 @@ public:
     // conversion, or the text as written when there is none; then the first "\n" becomes a line
     // break.
     [[nodiscard]] std::wstring ShowText(std::wstring_view text, int32_t caps = kCapsNone) const;
+    // The current language's translation with the case conversion; nullopt when there is no
+    // current language or it does not know the text.
+    [[nodiscard]] std::optional<std::wstring> Translate(std::wstring_view text, int32_t caps = kCapsNone) const;
+    // The language files' line-break marker: the first backslash-n pair becomes CR LF.
+    static void BreakFirstLine(std::wstring& text);
+
+    // Forgets a table that is going away: its registrations, and the current language when it
+    // is the one.
+    void Unregister(const CLangTable* table) noexcept;
 
 private:
     std::map<int32_t, CLangTable*> m_tables;

@@ -6,60 +6,14 @@
 #include "skin/layout/LayoutLimits.h"
 #include "skin/win/ComRef.h"
 #include "skin/win/UniqueBitmap.h"
+#include "skin/win/ScopedSelect.h"
+#include "skin/win/UniqueDc.h"
 #include "skin/win/UniqueGlobal.h"
+#include "skin/win/WindowDc.h"
 
 namespace {
 
 constexpr int kHimetricPerInch = 2540;
-
-// A screen-compatible device context for the duration of a scope.
-class ScreenDc
-{
-public:
-    ScreenDc() noexcept : m_dc(GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc()
-    {
-        if (m_dc != nullptr)
-            ReleaseDC(nullptr, m_dc);
-    }
-    [[nodiscard]] HDC Get() const noexcept { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
-class MemoryDc
-{
-public:
-    explicit MemoryDc(HDC compatible) noexcept : m_dc(CreateCompatibleDC(compatible)) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    ~MemoryDc()
-    {
-        if (m_dc != nullptr)
-            DeleteDC(m_dc);
-    }
-    [[nodiscard]] HDC Get() const noexcept { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
-// Selects an object into a device context and puts the previous one back at scope end.
-class Selection
-{
-public:
-    Selection(HDC dc, HGDIOBJ object) noexcept : m_dc(dc), m_previous(SelectObject(dc, object)) {}
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-    ~Selection() { SelectObject(m_dc, m_previous); }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
 
 UniqueGlobal CopyToGlobal(const std::string& bytes)
 {
@@ -125,17 +79,17 @@ HBITMAP CWinResourceLoader::RenderToBitmap(IPicture& picture)
     OLE_YSIZE_HIMETRIC heightHimetric = 0;
     if (FAILED(picture.get_Width(&widthHimetric)) || FAILED(picture.get_Height(&heightHimetric)))
         return nullptr;
-    ScreenDc screen;
+    WindowDc screen(nullptr);
     const int width = MulDiv(widthHimetric, GetDeviceCaps(screen.Get(), LOGPIXELSX), kHimetricPerInch);
     const int height = MulDiv(heightHimetric, GetDeviceCaps(screen.Get(), LOGPIXELSY), kHimetricPerInch);
     if (width <= 0 || height <= 0)
         return nullptr;
     UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    MemoryDc dc(screen.Get());
+    UniqueDc dc = UniqueDc::CompatibleWith(screen.Get());
     if (!bitmap || dc.Get() == nullptr)
         return nullptr;
     {
-        Selection selected(dc.Get(), bitmap.Get());
+        ScopedSelect selected(dc.Get(), bitmap.Get());
         if (FAILED(picture.Render(dc.Get(), 0, 0, width, height, 0, heightHimetric, widthHimetric, -heightHimetric,
                                   nullptr)))
             return nullptr;

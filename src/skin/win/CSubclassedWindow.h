@@ -1,0 +1,28 @@
+#pragma once
+
+#include "skin/win/CWindow.h"
+
+// A window of one of the platform's control classes (push button, static text) whose messages
+// pass through the program first: the object is bound right after the control is made, and
+// Default() hands a message on to the control's own procedure.
+class CSubclassedWindow : public CWindow
+{
+public:
+    CSubclassedWindow() noexcept = default;
+    // Gives the control its own procedure back before the base destroys it, so the control's
+    // class cleans up after itself.
+    ~CSubclassedWindow() override;
+
+    // Makes the control at `rect` in its parent's client coordinates, with control identifier 0;
+    // false when it fails.
+    bool Create(const wchar_t* className, HWND parent, const RECT& rect, DWORD style, const wchar_t* text = L"",
+                DWORD exStyle = 0);
+
+protected:
+    LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_controlProc = nullptr;
+};

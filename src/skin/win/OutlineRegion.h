@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+#include "skin/win/UniqueGdiObject.h"
+
+// The outline a mask picture cuts: every pixel that is not pure white (255, 255, 255) belongs
+// to the window. A mask without such a pixel gives an empty region (nothing of the window is
+// visible); null when the mask is null or cannot be read, and the window then stays
+// rectangular.
+[[nodiscard]] UniqueRegion OutlineRegion(HBITMAP mask);

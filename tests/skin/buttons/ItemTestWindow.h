@@ -1,0 +1,171 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "skin/CLangTable.h"
+#include "skin/CLanguageSet.h"
+#include "skin/win/CCustomWindow.h"
+#include "skin/win/UniqueBitmap.h"
+
+namespace itemtest {
+
+// A top-level window that holds the items under test and records what they tell it: commands
+// and the private notifications.
+class RecordingWindow : public CCustomWindow
+{
+public:
+    struct Received
+    {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+
+    bool Open(const RECT& rect) { return Create(nullptr, rect, WS_POPUP | WS_VISIBLE); }
+
+    [[nodiscard]] std::vector<Received> Of(UINT message) const
+    {
+        std::vector<Received> found;
+        std::copy_if(received.begin(), received.end(), std::back_inserter(found),
+                     [message](const Received& item) { return item.message == message; });
+        return found;
+    }
+
+    std::vector<Received> received;
+    // Called on a message the window records, before it is recorded.
+    std::function<void(UINT, WPARAM, LPARAM)> onReceive;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND || (message >= WM_USER && message < WM_APP))
+        {
+            if (onReceive)
+                onReceive(message, wParam, lParam);
+            received.push_back(Received{message, wParam, lParam});
+            return 0;
+        }
+        if (message == WM_PAINT)
+        {
+            PAINTSTRUCT paint{};
+            BeginPaint(Handle(), &paint);
+            FillRect(paint.hdc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        return CCustomWindow::OnMessage(message, wParam, lParam);
+    }
+};
+
+// A 32-bit bitmap of one colour.
+inline UniqueBitmap SolidBitmap(int width, int height, COLORREF colour)
+{
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap)
+        return bitmap;
+    auto* pixels = static_cast<uint32_t*>(bits);
+    const uint32_t value = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    std::fill(pixels, pixels + width * height, value);
+    GdiFlush();
+    return bitmap;
+}
+
+// Runs the messages waiting in the thread's queue (posted messages, paints).
+inline void PumpMessages(int rounds = 3)
+{
+    MSG message{};
+    for (int round = 0; round < rounds; ++round)
+    {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+// Paints a window now and reads one of its pixels from the screen (client coordinates).
+inline COLORREF PixelOf(HWND window, int x, int y)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(1);
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// How many pixels of a window's client rectangle have the colour.
+inline int CountPixels(HWND window, const RECT& area, COLORREF colour)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(1);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += GetPixel(screen, origin.x + x, origin.y + y) == colour ? 1 : 0;
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+// A language file: UTF-16LE, title, an ignored line, then keys (without "$") and values.
+inline std::string LanguageFile(std::initializer_list<std::pair<std::u16string, std::u16string>> entries)
+{
+    std::u16string text = u"Test\r\n-\r\n";
+    for (const auto& [key, value] : entries)
+        text += key + u"\r\n" + value + u"\r\n";
+    text += u"END OF FILE\r\n";
+    std::string bytes;
+    for (char16_t unit : text)
+    {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
+// Makes a language current for the test's lifetime.
+class CurrentLanguage
+{
+public:
+    explicit CurrentLanguage(std::initializer_list<std::pair<std::u16string, std::u16string>> entries)
+        : m_table(CLanguageSet::kEnglish)
+    {
+        const std::string bytes = LanguageFile(entries);
+        m_table.Read(bytes.data(), bytes.size());
+        CLanguageSet::Instance().Register(CLanguageSet::kEnglish, &m_table);
+        CLanguageSet::Instance().Select(CLanguageSet::kEnglish);
+    }
+    CurrentLanguage(const CurrentLanguage&) = delete;
+    CurrentLanguage& operator=(const CurrentLanguage&) = delete;
+    ~CurrentLanguage() { CLanguageSet::Instance().Clear(); }
+
+private:
+    CLangTable m_table;
+};
+
+}  // namespace itemtest
