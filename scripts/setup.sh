@@ -39,9 +39,9 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev
     wine wine64
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core librsvg2-bin fonts-liberation2
     googletest libgtest-dev libgmock-dev libpugixml-dev libbenchmark-dev
-    dpkg-dev xz-utils
+    dpkg-dev xz-utils python3
 )
 
 install_missing_packages() {

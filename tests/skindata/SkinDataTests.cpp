@@ -1,0 +1,633 @@
+// The installation's data as the program reads it: the layouts, pictures, fonts and English
+// language file in the program folder, read through the real layout reader and language table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "BmpFileResourceLoader.h"
+#include "config/AssignmentTables.h"
+#include "platform/FileSystem.h"
+#include "platform/Utf16.h"
+#include "skin/CLangTable.h"
+#include "skin/CLanguageSet.h"
+#include "skin/ItemIds.h"
+#include "skin/VocabularyTables.h"
+#include "skin/layout/CLayoutReader.h"
+#include "skin/layout/CResourceCache.h"
+
+namespace {
+
+constexpr std::wstring_view kLanguageFile = L"Language.xml";
+constexpr std::wstring_view kMainPage = L"MainPage.xml";
+constexpr std::wstring_view kAssignButtons = L"AssignButtons.xml";
+constexpr std::wstring_view kAssignKeys = L"AssignKeys.xml";
+constexpr std::wstring_view kPerformance = L"AdjustPerformance.xml";
+constexpr std::wstring_view kProfiles = L"ManageProfiles.xml";
+constexpr std::wstring_view kMacros = L"ManageMacros.xml";
+constexpr std::wstring_view kLighting = L"LightingMaintenance.xml";
+constexpr std::wstring_view kNoMousePopup = L"NoMousePopup.xml";
+
+constexpr std::array<std::wstring_view, 6> kPages = {kAssignButtons, kAssignKeys, kPerformance,
+                                                     kProfiles,      kMacros,     kLighting};
+constexpr std::array<std::wstring_view, 2> kPanels = {kMainPage, kNoMousePopup};
+
+// The largest main window the screen layout allows.
+constexpr int32_t kMaxWindowWidth = 1000;
+constexpr int32_t kMaxWindowHeight = 700;
+
+constexpr uint32_t kColourKey = 0xFF00FF;  // magenta: the window is transparent there
+constexpr uint32_t kMaskWhite = 0xFFFFFF;  // cut away
+constexpr uint32_t kMaskBlack = 0x000000;  // part of the window
+
+struct BoundItem
+{
+    std::wstring_view file;
+    int32_t identifier;
+    ItemKind kind;
+};
+
+// The items the program binds by identifier and kind (and the ones its commands name), by file.
+const std::vector<BoundItem>& BoundItems()
+{
+    using K = ItemKind;
+    static const std::vector<BoundItem> kItems = {
+        {kLanguageFile, ItemId::LANGUAGE_DEFAULT, K::Language},
+
+        {kMainPage, ItemId::LIST_GLOBALPROFILELIST, K::Combo},
+        {kMainPage, ItemId::BUTTON_RESET, K::Button},
+        {kMainPage, ItemId::BITMAP_PROFILE_RECT, K::BitmapItem},
+        {kMainPage, ItemId::TEXT_CURRENTPROFILE, K::TextItem},
+        {kMainPage, ItemId::TEXT_FIRMWAREVER, K::TextItem},
+        {kMainPage, ItemId::TEXT_DRIVERVER, K::TextItem},
+        {kMainPage, ItemId::BUTTON_ASSIGNBUTTONS, K::Button},
+        {kMainPage, ItemId::BUTTON_ADJUSTPERFORMANCE, K::Button},
+        {kMainPage, ItemId::BUTTON_MANAGEPROFILES, K::Button},
+        {kMainPage, ItemId::BUTTON_MANAGEMACROS, K::Button},
+        {kMainPage, ItemId::BUTTON_LIGHTINGMAINTENANCE, K::Button},
+        {kMainPage, ItemId::BUTTON_OK, K::Button},
+        {kMainPage, ItemId::BUTTON_CANCEL, K::Button},
+        {kMainPage, ItemId::BUTTON_APPLY, K::Button},
+        {kMainPage, ItemId::TEXT_PROFILEINFO, K::TextItem},
+        {kMainPage, ItemId::TEXT_PROFILENAME, K::TextItem},
+        {kMainPage, ItemId::BUTTON_HELP, K::Button},
+        {kMainPage, ItemId::BUTTON_EXIT, K::Button},
+        {kMainPage, ItemId::BUTTON_FB, K::Button},
+        {kMainPage, ItemId::BUTTON_TWITTER, K::Button},
+        {kMainPage, ItemId::BUTTON_VORN, K::Button},
+        {kMainPage, ItemId::BUTTON_UPDATE, K::Button},
+        {kMainPage, ItemId::BUTTON_CHECKADDONS, K::Button},
+
+        {kAssignButtons, ItemId::BUTTON_ASSNLEFTCLICK, K::Combo},
+        {kAssignButtons, ItemId::BUTTON_ASSNRIGHTCLICK, K::Combo},
+        {kAssignButtons, ItemId::BUTTON_ASSNSCROLLBUTTON, K::Combo},
+        {kAssignButtons, ItemId::BUTTON_ASSNSCROLLUP, K::Combo},
+        {kAssignButtons, ItemId::BUTTON_ASSNSCROLLDOWN, K::Combo},
+        {kAssignButtons, ItemId::LISTPANEL_ASSIGNSUBMENU_PR, K::ListPanel},
+        {kAssignButtons, ItemId::LISTPANEL_ASSIGNSUBMENU_MA, K::ListPanel},
+        {kAssignButtons, ItemId::TEXT_THUMBGRIDVIEW_BUTTON, K::TextItem},
+
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID01, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID02, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID03, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID04, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID05, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID06, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID07, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID08, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID09, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID10, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID11, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID12, K::Combo},
+        {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_123, K::Button},
+        {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_NUM, K::Button},
+        {kAssignKeys, ItemId::BUTTON_DISABLE_KEYS, K::Button},
+        {kAssignKeys, ItemId::TEXT_TOPVIEW_BUTTON, K::TextItem},
+
+        {kPerformance, ItemId::BUTTON_ENABLEXY, K::Button},
+        {kPerformance, ItemId::TEXT_ENABLEXY, K::TextItem},
+        {kPerformance, ItemId::SLIDER_DPI_MULTI, K::MultiSlider},
+        {kPerformance, ItemId::SLIDER_DPI_MULTI_X, K::MultiSlider},
+        {kPerformance, ItemId::SLIDER_DPI_MULTI_Y, K::MultiSlider},
+        {kPerformance, ItemId::SLIDER_DPI_MULTI_1800, K::MultiSlider},
+        {kPerformance, ItemId::SLIDER_DPI_MULTI_X_1800, K::MultiSlider},
+        {kPerformance, ItemId::SLIDER_DPI_MULTI_Y_1800, K::MultiSlider},
+        {kPerformance, ItemId::BITMAP_SLSENSTRK_XY, K::BitmapItem},
+        {kPerformance, ItemId::BITMAP_SLSENSTRK_X, K::BitmapItem},
+        {kPerformance, ItemId::BITMAP_SLSENSTRK_Y, K::BitmapItem},
+        {kPerformance, ItemId::BITMAP_SLSENSTRK_XY_1800, K::BitmapItem},
+        {kPerformance, ItemId::BITMAP_SLSENSTRK_X_1800, K::BitmapItem},
+        {kPerformance, ItemId::BITMAP_SLSENSTRK_Y_1800, K::BitmapItem},
+        {kPerformance, ItemId::SLIDER_ID_ACCEL, K::MultiSlider},
+        {kPerformance, ItemId::SLIDER_ID_ACCELDISB, K::MultiSlider},
+        {kPerformance, ItemId::BITMAP_SLACCLTRK, K::BitmapItem},
+        {kPerformance, ItemId::BITMAP_SLACCLTRKDISB, K::BitmapItem},
+        {kPerformance, ItemId::BUTTON_ENABLEACCELERATION, K::Button},
+        {kPerformance, ItemId::TEXT_DPI1, K::TextItem},
+        {kPerformance, ItemId::TEXT_DPI2, K::TextItem},
+        {kPerformance, ItemId::TEXT_HEADING_X, K::TextItem},
+        {kPerformance, ItemId::TEXT_HEADING_Y, K::TextItem},
+        {kPerformance, ItemId::BUTTON_DPI1, K::Button},
+        {kPerformance, ItemId::BUTTON_DPI2, K::Button},
+        {kPerformance, ItemId::BUTTON_RATE1, K::Button},
+        {kPerformance, ItemId::BUTTON_RATE2, K::Button},
+        {kPerformance, ItemId::BUTTON_RATE3, K::Button},
+        {kPerformance, ItemId::BUTTON_ENABLE_DPI_OSD, K::Button},
+        {kPerformance, ItemId::TEXT_ENABLE_DPI_OSD, K::TextItem},
+        {kPerformance, ItemId::BUTTON_SENSITIVITY_STAGES, K::Button},
+
+        {kProfiles, ItemId::LIST_PROFILELIST, K::ListCtrl},
+        {kProfiles, ItemId::LISTPANEL_PROFILEOPTIONS, K::ListPanel},
+        {kProfiles, ItemId::BUTTON_ENABLE_PROFILE_OSD, K::Button},
+        {kProfiles, ItemId::TEXT_ENABLE_PROFILE_OSD, K::TextItem},
+        {kProfiles, ItemId::BUTTON_NEWPROFILE, K::Button},
+        {kProfiles, ItemId::BUTTON_IMPORTPROFILE, K::Button},
+        {kProfiles, ItemId::BUTTON_EXPORTPROFILE, K::Button},
+        {kProfiles, ItemId::BUTTON_DELETEPROFILE, K::Button},
+
+        {kMacros, ItemId::LIST_GLOBALMACROLIST, K::Combo},
+        {kMacros, ItemId::LIST_GLOBAL_BASIC_COMMANDS, K::Combo},
+        {kMacros, ItemId::LIST_GLOBAL_ADDITIONAL_COMMANDS, K::Combo},
+        {kMacros, ItemId::BUTTON_INSERT_DELAY, K::Button},
+        {kMacros, ItemId::BUTTON_ADD_BASIC_MACRO_CMDS, K::Button},
+        {kMacros, ItemId::BUTTON_ADD_ADV_MACRO_CMDS, K::Button},
+        {kMacros, ItemId::MACRO_DISPLAY, K::MacroDisplay},
+        {kMacros, ItemId::MACRO_DISPLAY_READONLY, K::MacroDisplay},
+        {kMacros, ItemId::LISTPANEL_MACROOPTIONS, K::ListPanel},
+        {kMacros, ItemId::LISTPANEL_MACROOPTIONS2, K::ListPanel},
+        {kMacros, ItemId::BUTTON_IGNORE_DELAY, K::Button},
+        {kMacros, ItemId::BUTTON_DEFAULT_DELAY, K::Button},
+        {kMacros, ItemId::EDITCTRL_DEFAULT_DELAY, K::Edit},
+        {kMacros, ItemId::EDITCTRL_INSERT_DELAY, K::Edit},
+        {kMacros, ItemId::BUTTON_MACRO_CREATE, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_IMPORT, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_EXPORT, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_DELETE, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_RECORD, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_RECORD_STOP, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_RECORD_PLAY, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_RECORD_BACKWARD, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_RECORD_FORWARD, K::Button},
+        {kMacros, ItemId::BUTTON_MACRO_ADVANCED, K::Button},
+        {kMacros, ItemId::TEXT_IGNORE_DELAY, K::TextItem},
+        {kMacros, ItemId::TEXT_DEFAULT_DELAY, K::TextItem},
+
+        {kLighting, ItemId::GLOW_LEDON, K::Button},
+        {kLighting, ItemId::GLOW_LEDOFF, K::Button},
+
+        {kNoMousePopup, ItemId::TEXT_WARNDLG_HEADING, K::TextItem},
+        {kNoMousePopup, ItemId::BUTTON_POPUP_OK, K::Button},
+    };
+    return kItems;
+}
+
+// Buttons whose pressed look the program sets and clears (tabs, pairs and groups of which one
+// is pressed, switches): they must be check boxes.
+constexpr std::array<std::pair<std::wstring_view, int32_t>, 21> kCheckBoxes = {{
+    {kMainPage, ItemId::BUTTON_ASSIGNBUTTONS},
+    {kMainPage, ItemId::BUTTON_ADJUSTPERFORMANCE},
+    {kMainPage, ItemId::BUTTON_MANAGEPROFILES},
+    {kMainPage, ItemId::BUTTON_MANAGEMACROS},
+    {kMainPage, ItemId::BUTTON_LIGHTINGMAINTENANCE},
+    {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_123},
+    {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_NUM},
+    {kAssignKeys, ItemId::BUTTON_DISABLE_KEYS},
+    {kPerformance, ItemId::BUTTON_DPI1},
+    {kPerformance, ItemId::BUTTON_DPI2},
+    {kPerformance, ItemId::BUTTON_RATE1},
+    {kPerformance, ItemId::BUTTON_RATE2},
+    {kPerformance, ItemId::BUTTON_RATE3},
+    {kPerformance, ItemId::BUTTON_ENABLEXY},
+    {kPerformance, ItemId::BUTTON_ENABLEACCELERATION},
+    {kPerformance, ItemId::BUTTON_ENABLE_DPI_OSD},
+    {kProfiles, ItemId::BUTTON_ENABLE_PROFILE_OSD},
+    {kMacros, ItemId::BUTTON_IGNORE_DELAY},
+    {kMacros, ItemId::BUTTON_DEFAULT_DELAY},
+    {kLighting, ItemId::GLOW_LEDON},
+    {kLighting, ItemId::GLOW_LEDOFF},
+}};
+
+// The sensitivity and acceleration sliders: their tracks and the thumb whose identifier the
+// window turns into a setting.
+struct SliderBinding
+{
+    int32_t slider;
+    int32_t track;
+    int32_t thumb;
+};
+constexpr std::array<SliderBinding, 8> kSliders = {{
+    {ItemId::SLIDER_DPI_MULTI, ItemId::BITMAP_SLSENSTRK_XY, ItemId::SLIDER_DPI_MULTI_STAGE1},
+    {ItemId::SLIDER_DPI_MULTI_X, ItemId::BITMAP_SLSENSTRK_X, ItemId::SLIDER_DPI_MULTI_X_STAGE1},
+    {ItemId::SLIDER_DPI_MULTI_Y, ItemId::BITMAP_SLSENSTRK_Y, ItemId::SLIDER_DPI_MULTI_Y_STAGE1},
+    {ItemId::SLIDER_DPI_MULTI_1800, ItemId::BITMAP_SLSENSTRK_XY_1800, ItemId::SLIDER_DPI_MULTI_STAGE1},
+    {ItemId::SLIDER_DPI_MULTI_X_1800, ItemId::BITMAP_SLSENSTRK_X_1800, ItemId::SLIDER_DPI_MULTI_X_STAGE1},
+    {ItemId::SLIDER_DPI_MULTI_Y_1800, ItemId::BITMAP_SLSENSTRK_Y_1800, ItemId::SLIDER_DPI_MULTI_Y_STAGE1},
+    {ItemId::SLIDER_ID_ACCEL, ItemId::BITMAP_SLACCLTRK, ItemId::SLIDER_ACCEL_STAGE1},
+    {ItemId::SLIDER_ID_ACCELDISB, ItemId::BITMAP_SLACCLTRKDISB, ItemId::SLIDER_ACCEL_STAGE1},
+}};
+
+std::string Narrow(std::wstring_view text)
+{
+    return platform::ToUtf8(text);
+}
+
+// Every text an item shows or offers, as written in the layout.
+std::vector<std::wstring> TextsOf(const ItemDescription& item)
+{
+    std::vector<std::wstring> texts;
+    std::visit(
+        [&](const auto& d) {
+            using D = std::decay_t<decltype(d)>;
+            if constexpr (std::is_same_v<D, TextItemDescription>) {
+                texts.push_back(d.textKey);
+            } else if constexpr (std::is_same_v<D, ButtonDescription>) {
+                texts.push_back(d.tooltip);
+                if (d.caption)
+                    texts.push_back(*d.caption);
+            } else if constexpr (std::is_same_v<D, ComboDescription> || std::is_same_v<D, ListPanelDescription>) {
+                texts.insert(texts.end(), d.entries.begin(), d.entries.end());
+            } else if constexpr (std::is_same_v<D, ListCtrlDescription>) {
+                for (const ListColumnDescription& column : d.columns)
+                    texts.push_back(column.heading);
+            } else if constexpr (std::is_same_v<D, MultiSliderDescription>) {
+                for (const SliderStageDescription& stage : d.stages)
+                    texts.push_back(stage.tooltip);
+            } else if constexpr (std::is_same_v<D, DpiStageWindowDescription>) {
+                for (const DpiStageTextDescription& area : d.textAreas)
+                    texts.push_back(area.textKey);
+            } else if constexpr (requires { d.tooltip; }) {
+                texts.push_back(d.tooltip);
+            }
+        },
+        item);
+    std::erase_if(texts, [](const std::wstring& text) { return text.empty(); });
+    return texts;
+}
+
+// The area an item's window covers in its panel's client coordinates; nullopt for items
+// without one (fonts, languages, the panel's own pictures).
+std::optional<RectEdges> PanelAreaOf(const LayoutDescription& layout, const ItemDescription& item)
+{
+    return std::visit(
+        [&](const auto& d) -> std::optional<RectEdges> {
+            if constexpr (requires { d.rect; }) {
+                RectEdges edges = EdgesOf(d.rect);
+                if constexpr (requires { d.parent; }) {
+                    // A window inside a picture item: its rectangle is in the picture's coordinates.
+                    if (d.parent) {
+                        const auto* parent = layout.As<BitmapItemDescription>(*d.parent);
+                        if (parent != nullptr) {
+                            edges.left += parent->rect.left;
+                            edges.right += parent->rect.left;
+                            edges.top += parent->rect.top;
+                            edges.bottom += parent->rect.top;
+                        }
+                    }
+                }
+                return edges;
+            } else {
+                return std::nullopt;
+            }
+        },
+        item);
+}
+
+struct SourcePair
+{
+    std::wstring key;
+    std::wstring value;
+};
+
+struct LanguageSource
+{
+    std::wstring title;
+    std::vector<SourcePair> pairs;
+};
+
+// The readable language source the build writes the language file from: "#" comments, "@title"
+// and "@note" lines, and "key = value" lines.
+LanguageSource ReadLanguageSource(const std::string& bytes)
+{
+    LanguageSource source;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        std::string_view line(bytes.data() + start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == '#' || line.starts_with("@note "))
+            continue;
+        if (line.starts_with("@title ")) {
+            source.title = platform::FromUtf8(line.substr(7));
+            continue;
+        }
+        const size_t split = line.find(" = ");
+        if (split == std::string_view::npos || split == 0)
+            continue;
+        source.pairs.push_back({platform::FromUtf8(line.substr(0, split)), platform::FromUtf8(line.substr(split + 3))});
+    }
+    return source;
+}
+
+class SkinDataTest : public testing::Test
+{
+protected:
+    static std::wstring ProgramDirectory() { return platform::FromUtf8(VANTIX_TEST_PROGRAM_DIR); }
+
+    void SetUp() override
+    {
+        m_languageLayout = m_reader.ReadFile(kLanguageFile);
+        ASSERT_TRUE(m_languages.Select(ItemId::LANGUAGE_DEFAULT)) << "no English table in " << Narrow(kLanguageFile);
+    }
+
+    const LayoutDescription& Layout(std::wstring_view file)
+    {
+        if (file == kLanguageFile)
+            return m_languageLayout;
+        const auto found = std::find_if(m_layouts.begin(), m_layouts.end(),
+                                        [&](const auto& entry) { return entry.first == file; });
+        if (found != m_layouts.end())
+            return found->second;
+        m_layouts.emplace_back(std::wstring(file), m_reader.ReadFile(file));
+        return m_layouts.back().second;
+    }
+
+    const BmpFileResourceLoader::Pixels* PanelPicture(std::wstring_view file, int32_t identifier)
+    {
+        const LayoutDescription& layout = Layout(file);
+        const ItemRef index = layout.Find(identifier);
+        if (!index)
+            return nullptr;
+        const auto* panelBitmap = layout.As<PanelBitmapDescription>(*index);
+        if (panelBitmap == nullptr || panelBitmap->picture == nullptr)
+            return nullptr;
+        return m_loader.PixelsOf(panelBitmap->picture->handle);
+    }
+
+    // Every window item of the layout covers only pixels that belong to the panel's shape.
+    void ExpectInsidePanel(std::wstring_view file, std::wstring_view panelFile)
+    {
+        const BmpFileResourceLoader::Pixels* mask = PanelPicture(panelFile, ItemId::MASK);
+        ASSERT_NE(mask, nullptr) << Narrow(panelFile);
+        const LayoutDescription& layout = Layout(file);
+        for (const ItemDescription& item : layout.items) {
+            const std::optional<RectEdges> area = PanelAreaOf(layout, item);
+            if (!area)
+                continue;
+            const std::string where = Narrow(file) + " item " + std::to_string(IdentifierOf(item));
+            EXPECT_LT(area->left, area->right) << where;
+            EXPECT_LT(area->top, area->bottom) << where;
+            ASSERT_GE(area->left, 0) << where;
+            ASSERT_GE(area->top, 0) << where;
+            ASSERT_LE(area->right, mask->width) << where;
+            ASSERT_LE(area->bottom, mask->height) << where;
+            for (const auto& [x, y] : {std::pair{area->left, area->top}, std::pair{area->right - 1, area->top},
+                                       std::pair{area->left, area->bottom - 1},
+                                       std::pair{area->right - 1, area->bottom - 1}})
+                EXPECT_EQ(mask->At(x, y), kMaskBlack) << where << " corner " << x << "," << y << " is cut away";
+        }
+    }
+
+    BmpFileResourceLoader m_loader;
+    CResourceCache m_cache{ProgramDirectory(), m_loader};
+    CLanguageSet m_languages;
+    CLayoutReader m_reader{m_cache, m_languages};
+    LayoutDescription m_languageLayout;
+    std::vector<std::pair<std::wstring, LayoutDescription>> m_layouts;
+};
+
+TEST_F(SkinDataTest, TheLanguageFileListsEnglishWithItsKeyboardLayout)
+{
+    ASSERT_EQ(m_languageLayout.languageTables.size(), 1u);
+    const CLangTable& english = *m_languageLayout.languageTables.front();
+    EXPECT_EQ(english.Identifier(), ItemId::LANGUAGE_DEFAULT);
+    EXPECT_EQ(english.KeyboardLayoutName(), L"00000409");
+    EXPECT_GT(english.EntryCount(), 100u);
+    EXPECT_EQ(m_languages.Current(), &english);
+}
+
+TEST_F(SkinDataTest, EveryBoundItemIsInItsFileWithItsKind)
+{
+    for (const BoundItem& bound : BoundItems()) {
+        const LayoutDescription& layout = Layout(bound.file);
+        const std::string where = Narrow(bound.file) + ": " +
+                                  Narrow(VocabularyTables::KeyToName(VocabularyTables::Table::ItemIds, bound.identifier));
+        const ItemRef index = layout.Find(bound.identifier);
+        ASSERT_TRUE(index.has_value()) << where << " is missing";
+        EXPECT_EQ(KindOf(layout.items[*index]), bound.kind) << where;
+    }
+}
+
+TEST_F(SkinDataTest, ButtonsWithAPressedStateAreCheckBoxes)
+{
+    for (const auto& [file, identifier] : kCheckBoxes) {
+        const LayoutDescription& layout = Layout(file);
+        const ItemRef index = layout.Find(identifier);
+        ASSERT_TRUE(index.has_value()) << Narrow(file) << " " << identifier;
+        const auto* button = layout.As<ButtonDescription>(*index);
+        ASSERT_NE(button, nullptr) << Narrow(file) << " " << identifier;
+        EXPECT_TRUE(button->isCheckbox) << Narrow(file) << " " << identifier;
+    }
+}
+
+TEST_F(SkinDataTest, CheckBoxLabelsWorkTheirCheckBoxes)
+{
+    const std::array<std::tuple<std::wstring_view, int32_t, int32_t>, 6> labels = {{
+        {kPerformance, ItemId::TEXT_ENABLEXY, ItemId::BUTTON_ENABLEXY},
+        {kPerformance, ItemId::TEXT_ENABLEACCELERATION, ItemId::BUTTON_ENABLEACCELERATION},
+        {kPerformance, ItemId::TEXT_ENABLE_DPI_OSD, ItemId::BUTTON_ENABLE_DPI_OSD},
+        {kProfiles, ItemId::TEXT_ENABLE_PROFILE_OSD, ItemId::BUTTON_ENABLE_PROFILE_OSD},
+        {kMacros, ItemId::TEXT_IGNORE_DELAY, ItemId::BUTTON_IGNORE_DELAY},
+        {kMacros, ItemId::TEXT_DEFAULT_DELAY, ItemId::BUTTON_DEFAULT_DELAY},
+    }};
+    for (const auto& [file, textId, buttonId] : labels) {
+        const LayoutDescription& layout = Layout(file);
+        const ItemRef text = layout.Find(textId);
+        ASSERT_TRUE(text.has_value()) << textId;
+        const auto* description = layout.As<TextItemDescription>(*text);
+        ASSERT_NE(description, nullptr) << textId;
+        EXPECT_TRUE(description->interactive) << textId;
+        ASSERT_TRUE(description->checkbox.has_value()) << textId;
+        EXPECT_EQ(IdentifierOf(layout.items[*description->checkbox]), buttonId) << textId;
+    }
+}
+
+TEST_F(SkinDataTest, SlidersRideTheirTracksWithTheThumbsTheWindowExpects)
+{
+    const LayoutDescription& layout = Layout(kPerformance);
+    for (const SliderBinding& binding : kSliders) {
+        const ItemRef index = layout.Find(binding.slider);
+        ASSERT_TRUE(index.has_value()) << binding.slider;
+        const auto* slider = layout.As<MultiSliderDescription>(*index);
+        ASSERT_NE(slider, nullptr) << binding.slider;
+        EXPECT_EQ(IdentifierOf(layout.items[slider->track]), binding.track) << binding.slider;
+        ASSERT_EQ(slider->stages.size(), 1u) << binding.slider;
+        EXPECT_EQ(slider->stages.front().identifier, binding.thumb) << binding.slider;
+        ASSERT_NE(slider->thumbNormal, nullptr) << binding.slider;
+        ASSERT_NE(slider->thumbOver, nullptr) << binding.slider;
+        // The thumb stands on the track from its top to its bottom.
+        const auto* track = layout.As<BitmapItemDescription>(slider->track);
+        ASSERT_NE(track, nullptr);
+        EXPECT_EQ(slider->rect, track->rect) << binding.slider;
+        EXPECT_EQ(slider->thumbNormal->height, track->rect.height) << binding.slider;
+    }
+}
+
+TEST_F(SkinDataTest, PanelsHaveABackgroundAndAMaskThatAgree)
+{
+    for (std::wstring_view file : kPanels) {
+        const LayoutDescription& layout = Layout(file);
+        ASSERT_GE(layout.items.size(), 3u) << Narrow(file);
+        EXPECT_EQ(IdentifierOf(layout.items[0]), ItemId::BACKGROUND) << Narrow(file);
+        EXPECT_EQ(IdentifierOf(layout.items[1]), ItemId::MASK) << Narrow(file);
+        const BmpFileResourceLoader::Pixels* background = PanelPicture(file, ItemId::BACKGROUND);
+        const BmpFileResourceLoader::Pixels* mask = PanelPicture(file, ItemId::MASK);
+        ASSERT_NE(background, nullptr) << Narrow(file);
+        ASSERT_NE(mask, nullptr) << Narrow(file);
+        ASSERT_EQ(background->width, mask->width) << Narrow(file);
+        ASSERT_EQ(background->height, mask->height) << Narrow(file);
+        EXPECT_LE(background->width, kMaxWindowWidth) << Narrow(file);
+        EXPECT_LE(background->height, kMaxWindowHeight) << Narrow(file);
+
+        // The colour key and the mask cut the same shape, and the shape is not a plain box.
+        size_t cutAway = 0;
+        size_t disagreements = 0;
+        for (int32_t y = 0; y < mask->height; ++y) {
+            for (int32_t x = 0; x < mask->width; ++x) {
+                const uint32_t maskPixel = mask->At(x, y);
+                ASSERT_TRUE(maskPixel == kMaskWhite || maskPixel == kMaskBlack)
+                    << Narrow(file) << " mask pixel " << x << "," << y << " is " << std::hex << maskPixel;
+                const bool isCut = maskPixel == kMaskWhite;
+                cutAway += isCut ? 1 : 0;
+                disagreements += (isCut != (background->At(x, y) == kColourKey)) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(cutAway, 0u) << Narrow(file);
+        EXPECT_EQ(mask->At(0, 0), kMaskWhite) << Narrow(file);
+        EXPECT_EQ(mask->At(mask->width / 2, mask->height / 2), kMaskBlack) << Narrow(file);
+        EXPECT_EQ(disagreements, 0u) << Narrow(file);
+    }
+}
+
+TEST_F(SkinDataTest, EveryPictureAndFontNamedLoads)
+{
+    for (std::wstring_view file : kPanels)
+        Layout(file);
+    for (std::wstring_view file : kPages)
+        Layout(file);
+    for (const std::wstring& path : m_loader.Failures())
+        ADD_FAILURE() << "cannot load " << Narrow(path);
+    EXPECT_GT(m_loader.PicturesLoaded(), 20u);
+    EXPECT_EQ(m_loader.FontsAdded(), 2u);  // regular and bold, each registered once
+}
+
+TEST_F(SkinDataTest, ButtonAndBitmapPicturesFitTheirRectangles)
+{
+    std::vector<std::wstring_view> files(kPages.begin(), kPages.end());
+    files.insert(files.end(), kPanels.begin(), kPanels.end());
+    for (std::wstring_view file : files) {
+        const LayoutDescription& layout = Layout(file);
+        for (const ItemDescription& item : layout.items) {
+            const std::string where = Narrow(file) + " item " + std::to_string(IdentifierOf(item));
+            if (const auto* button = std::get_if<ButtonDescription>(&item)) {
+                for (const ButtonStateDescription& state : button->states) {
+                    ASSERT_NE(state.picture, nullptr) << where;
+                    EXPECT_EQ(state.picture->width, button->pictureWidth) << where;
+                    EXPECT_EQ(state.picture->height, button->pictureHeight) << where;
+                }
+            } else if (const auto* bitmap = std::get_if<BitmapItemDescription>(&item)) {
+                EXPECT_EQ(bitmap->normal->width, bitmap->rect.width) << where;
+                EXPECT_EQ(bitmap->normal->height, bitmap->rect.height) << where;
+            }
+        }
+    }
+}
+
+TEST_F(SkinDataTest, PageItemsLieInsideTheMainWindow)
+{
+    for (std::wstring_view file : kPages)
+        ExpectInsidePanel(file, kMainPage);
+    ExpectInsidePanel(kMainPage, kMainPage);
+}
+
+TEST_F(SkinDataTest, PopupItemsLieInsideThePopup)
+{
+    ExpectInsidePanel(kNoMousePopup, kNoMousePopup);
+}
+
+TEST_F(SkinDataTest, EveryTextOfTheLayoutsIsAKeyTheEnglishFileTranslates)
+{
+    const CLangTable* english = m_languages.Current();
+    ASSERT_NE(english, nullptr);
+    std::vector<std::wstring_view> files(kPages.begin(), kPages.end());
+    files.insert(files.end(), kPanels.begin(), kPanels.end());
+    size_t texts = 0;
+    for (std::wstring_view file : files) {
+        for (const ItemDescription& item : Layout(file).items) {
+            for (const std::wstring& text : TextsOf(item)) {
+                ++texts;
+                EXPECT_EQ(text.front(), L'$') << Narrow(file) << ": \"" << Narrow(text) << "\" is not a key";
+                EXPECT_TRUE(english->Translate(text).has_value()) << Narrow(file) << ": " << Narrow(text);
+            }
+        }
+    }
+    EXPECT_GT(texts, 100u);
+}
+
+TEST_F(SkinDataTest, TheEnglishFileTranslatesTheKeysOfTheProgram)
+{
+    const CLangTable* english = m_languages.Current();
+    ASSERT_NE(english, nullptr);
+    std::vector<std::wstring> keys = {L"$DunmoPeraxil1800Configurator", L"$NoMouseHeading", L"$NoMouseMessage",
+                                      L"$DisableAll",  L"$EnableAll",  L"$StopRecordingMacroEvents",
+                                      L"$Record",      L"$CreateProfile", L"$Copy",
+                                      L"$ImportProfile", L"$secondsdelay", L"$InsertDelay",
+                                      L"$Delete",      L"$Edit"};
+    for (VocabularyTables::Table table : {VocabularyTables::Table::FunctionNames, VocabularyTables::Table::CommandNames})
+        for (const VocabularyTables::Row& row : VocabularyTables::Rows(table))
+            keys.emplace_back(row.name);
+    for (int32_t button = 1; button <= 26; ++button) {
+        const std::wstring_view name = AssignmentTables::ButtonNameKey(button);
+        if (name.empty())
+            continue;
+        keys.emplace_back(name);
+        if (button <= 9 || button >= 25) {
+            // Recorded mouse events show the button's key with "Down" or "Up".
+            keys.push_back(std::wstring(name) + L"Down");
+            keys.push_back(std::wstring(name) + L"Up");
+        }
+    }
+    for (const std::wstring& key : keys)
+        EXPECT_TRUE(english->Translate(key).has_value()) << Narrow(key);
+}
+
+TEST_F(SkinDataTest, TheLanguageFileRoundTripsThroughTheLanguageTable)
+{
+    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(VANTIX_TEST_ENGLISH_SOURCE));
+    ASSERT_TRUE(bytes.has_value());
+    const LanguageSource source = ReadLanguageSource(*bytes);
+    ASSERT_FALSE(source.pairs.empty());
+
+    const CLangTable* english = m_languages.Current();
+    ASSERT_NE(english, nullptr);
+    // The title keeps the file's byte-order mark in front.
+    EXPECT_EQ(english->Title(), L"\xFEFF" + source.title);
+    EXPECT_EQ(english->EntryCount(), source.pairs.size());
+    for (const SourcePair& pair : source.pairs) {
+        std::wstring lookup = L"$" + pair.key;
+        std::erase(lookup, L' ');
+        const std::optional<std::wstring> text = english->Translate(lookup);
+        ASSERT_TRUE(text.has_value()) << Narrow(pair.key);
+        EXPECT_EQ(*text, pair.value) << Narrow(pair.key);
+    }
+}
+
+}  // namespace
