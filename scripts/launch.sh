@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Launches the configurator under Wine: set-up, win64 build, then the program in its folder
+# Launches the configurator under Wine: set-up, win64 build, the simulated device service
+# registered, the installation's registry key written, then the program in its folder
 # (build/win64/program) on $DISPLAY, or on a private Xvfb with a screenshot when there is no
 # display.
 #
-# The program window arrives with a later issue; until then this builds everything and stops
-# after saying so. The steps it will run are laid out below so that each one can be filled in.
+# Usage: scripts/launch.sh [LANGUAGE]
+#   LANGUAGE  the registry's "Language" value (English, German, French, ...); English by default
+# Environment: VANTIX_BUILD_DIR  the win64 build tree to use (default build/win64)
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,16 +14,24 @@ cd "$ROOT"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export WINEPREFIX="$ROOT/.cache/wine" WINEDEBUG=-all
 
-BUILD_DIR="$ROOT/build/win64"
+LANGUAGE=${1:-English}
+BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
 PROGRAM_DIR="$BUILD_DIR/program"
 PROGRAM_EXE="$PROGRAM_DIR/Vantix.exe"
 DEVICE_SERVICE_DLL="$BUILD_DIR/simulator/PeraxilSim.dll"
 SCREENSHOT="$ROOT/build/launch-screenshot.png"
+REGISTRY_KEY='HKLM\Software\Dunmo\Peraxil1800'
+WINDOW_NAME='Peraxil'
 XVFB_PID=""
+PROGRAM_PID=""
 
 log() { printf '[launch] %s\n' "$*"; }
 
 cleanup() {
+    if [[ -n $PROGRAM_PID ]] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        kill "$PROGRAM_PID" 2>/dev/null || true
+        wait "$PROGRAM_PID" 2>/dev/null || true
+    fi
     if [[ -n $XVFB_PID ]]; then
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
@@ -31,9 +41,9 @@ trap cleanup EXIT
 
 build() {
     "$ROOT/scripts/setup.sh"
-    log "building the win64 tree"
-    cmake --preset win64 >/dev/null
-    cmake --build --preset win64
+    log "building the win64 tree in $BUILD_DIR"
+    cmake --preset win64 -B "$BUILD_DIR" >/dev/null
+    cmake --build "$BUILD_DIR" -j2
 }
 
 # Registers the simulated device service (a COM server DLL) in the project's prefix.
@@ -42,9 +52,15 @@ register_device_service() {
     "$ROOT/scripts/register-simulator.sh" "$DEVICE_SERVICE_DLL"
 }
 
-# Writes the registry keys the program reads at start (install folder, language, ...).
+# The installation's key: the language and the installation folder (the tray companion is
+# looked for there).
 write_registry() {
-    : # filled in with the program's settings keys
+    local install_dir
+    install_dir=$("$ROOT/scripts/wine-run" winepath -w "$PROGRAM_DIR" </dev/null 2>/dev/null | tr -d '\r')
+    [[ -n $install_dir ]] || { log "winepath could not name $PROGRAM_DIR"; return 1; }
+    log "registry: Language=$LANGUAGE InstallDir=$install_dir"
+    "$ROOT/scripts/wine-run" reg add "$REGISTRY_KEY" /v Language /t REG_SZ /d "$LANGUAGE" /f </dev/null >/dev/null 2>&1
+    "$ROOT/scripts/wine-run" reg add "$REGISTRY_KEY" /v InstallDir /t REG_SZ /d "$install_dir" /f </dev/null >/dev/null 2>&1
 }
 
 # Uses $DISPLAY when there is one; otherwise starts Xvfb (no window manager) on a free display.
@@ -66,28 +82,52 @@ ensure_display() {
     log "no display: started Xvfb on $DISPLAY"
 }
 
+# Waits up to 30 s for the program's window to be mapped.
+wait_for_window() {
+    for _ in $(seq 300); do
+        if xdotool search --onlyvisible --name "$WINDOW_NAME" >/dev/null 2>&1; then
+            return 0
+        fi
+        kill -0 "$PROGRAM_PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# A window manager places and focuses the program's window on a real display; Xvfb has none,
+# and there unmanaged windows close without Wine waiting for one.
+set_window_management() {
+    local managed=Y
+    [[ -n $XVFB_PID ]] && managed=N
+    "$ROOT/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
+        </dev/null >/dev/null 2>&1 || true
+}
+
 start_program() {
     log "starting $(basename "$PROGRAM_EXE") on $DISPLAY"
-    (cd "$PROGRAM_DIR" && "$ROOT/scripts/wine-run" "$PROGRAM_EXE") &
-    local program_pid=$!
-    if [[ -n $XVFB_PID ]]; then
-        # Headless: give the window time to paint, keep a screenshot, then close the program.
-        sleep 5
-        import -display "$DISPLAY" -window root "$SCREENSHOT"
-        log "screenshot: $SCREENSHOT"
-        wineserver -k || true
+    (cd "$PROGRAM_DIR" && exec "$ROOT/scripts/wine-run" "$PROGRAM_EXE") &
+    PROGRAM_PID=$!
+    if [[ -z $XVFB_PID ]]; then
+        wait "$PROGRAM_PID" || true
+        PROGRAM_PID=""
+        return 0
     fi
-    wait "$program_pid" || true
+    # Headless: wait for the window, let it paint, keep a screenshot, then end the program.
+    if ! wait_for_window; then
+        log "the program's window did not appear"
+        return 1
+    fi
+    sleep 2
+    mkdir -p "$(dirname "$SCREENSHOT")"
+    import -display "$DISPLAY" -window root "$SCREENSHOT"
+    log "screenshot: $SCREENSHOT"
 }
 
 build
 log "program folder: $PROGRAM_DIR"
-if [[ ! -f $PROGRAM_EXE ]]; then
-    log "the win64 tree is built; the configurator's window arrives with a later issue,"
-    log "so there is no program to start yet."
-    exit 0
-fi
+[[ -f $PROGRAM_EXE ]] || { log "no $PROGRAM_EXE after the build"; exit 1; }
 register_device_service
 write_registry
 ensure_display
+set_window_management
 start_program

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "VantixApp/CPageBase.h"
+
+// The macros page: macro list, recording and the event editor.
+//
+// The page receives its commands and notifications but does not act on them yet: nothing is
+// changed in the configuration and nothing is marked in the dirty mask.
+class CMacrosPage : public CPageBase
+{
+public:
+    explicit CMacrosPage(IPageHost& host);
+
+    void OnItemCommand(int32_t identifier) override;
+    void OnNotification(const PageNotification& notification) override;
+    void Refresh() override;
+
+    // While a macro is recorded the main window ignores every other command. Recording is not
+    // possible yet, so this stays false.
+    [[nodiscard]] bool IsRecording() const noexcept { return m_recording; }
+
+private:
+    bool m_recording = false;
+};

@@ -1,0 +1,67 @@
+#include "VantixApp/CPerformancePage.h"
+
+#include "config/CVantixConfig.h"
+#include "skin/ItemIds.h"
+#include "skin/win/CGUIItem.h"
+
+namespace {
+
+constexpr std::array<int32_t, 10> kCommands = {
+    ItemId::BUTTON_RESET, ItemId::BUTTON_DPI1, ItemId::BUTTON_DPI2, ItemId::BUTTON_RATE1, ItemId::BUTTON_RATE2,
+    ItemId::BUTTON_RATE3, ItemId::BUTTON_ENABLEXY, ItemId::BUTTON_ENABLEACCELERATION,
+    ItemId::BUTTON_SENSITIVITY_STAGES, ItemId::BUTTON_ENABLE_DPI_OSD,
+};
+constexpr std::array<UINT, 1> kNotifications = {PageMessage::kSliderMoved};
+
+constexpr int32_t kLowResolution = 800;
+constexpr int32_t kHighResolution = 1800;
+
+void Show(CGUIItem* item, bool shown)
+{
+    if (item != nullptr)
+        item->ShowItem(shown);
+}
+
+}  // namespace
+
+CPerformancePage::CPerformancePage(IPageHost& host, const Items& items)
+    : CPageBase(host, kCommands, kNotifications), m_items(items)
+{
+}
+
+void CPerformancePage::OnItemCommand(int32_t) {}
+
+void CPerformancePage::OnNotification(const PageNotification&) {}
+
+void CPerformancePage::Refresh() {}
+
+void CPerformancePage::ShowViews()
+{
+    CVantixConfig& config = Host().Config();
+    const int32_t resolution = config.GetResolution();
+    if (resolution == kLowResolution || resolution == kHighResolution)
+        m_show1800 = resolution == kHighResolution;
+    const bool separate = config.GetSensitivitySeparateXY();
+    ShowSet(m_items.set800, !m_show1800, separate);
+    ShowSet(m_items.set1800, m_show1800, separate);
+    Show(m_items.combinedLabel, !separate);
+    Show(m_items.separateLabel, separate);
+    for (CGUIItem* heading : m_items.headings)
+        Show(heading, false);
+
+    const bool accelerated = config.GetAccelerationEnabled();
+    Show(m_items.acceleration, accelerated);
+    Show(m_items.accelerationTrack, accelerated);
+    Show(m_items.accelerationDisabled, !accelerated);
+    Show(m_items.accelerationDisabledTrack, !accelerated);
+}
+
+void CPerformancePage::ShowSet(const SliderSet& set, bool shown, bool separate) const
+{
+    Show(set.combined, shown && !separate);
+    Show(set.combinedTrack, shown && !separate);
+    Show(set.x, shown && separate);
+    Show(set.xTrack, shown && separate);
+    Show(set.y, shown && separate);
+    Show(set.yTrack, shown && separate);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "skin/win/CGUIPanel.h"
+
+// The base of the message pop-ups: a panel from its own layout file that binds its items once
+// they are loaded, and closes with 1 for BUTTON_POPUP_OK and 2 for BUTTON_POPUP_CANCEL (Enter
+// and Escape do the same through the dialog manager).
+class CPopupBox : public CGUIPanel
+{
+public:
+    static constexpr INT_PTR kResultOk = 1;
+    static constexpr INT_PTR kResultCancel = 2;
+
+    CPopupBox(std::wstring layoutFile, int templateId, HWND owner);
+
+protected:
+    bool OnInitDialog() override;
+    void OnCommand(HWND control, WORD notification, WORD identifier) override;
+    void OnOK() override { EndModal(kResultOk); }
+    void OnCancel() override { EndModal(kResultCancel); }
+
+    // Finds the items the pop-up works with; runs after the layout is loaded.
+    virtual void BindItems() {}
+    // A command of one of the pop-up's other items.
+    virtual void OnItemCommand(int32_t /*identifier*/) {}
+};

@@ -1,0 +1,188 @@
+#include "VantixApp/CVantixApp.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "VantixApp/CVantixAppDlg.h"
+#include "VantixApp/VantixResource.h"
+#include "config/CVantixConfig.h"
+#include "device/CMouse.h"
+#include "device/win/ComServiceFactory.h"
+#include "skin/CLanguageSet.h"
+#include "skin/win/CLayoutLoader.h"
+#include "skin/win/CSkinEnvironment.h"
+#include "skin/win/UniqueHandle.h"
+#include "skin/win/UniqueRegKey.h"
+
+#if __has_include("controls/CListPanelPopup.h")
+#include "controls/CListPanelPopup.h"
+#define VANTIX_HAS_LIST_POPUP 1
+#endif
+
+namespace {
+
+// Double clicks, save bits, byte-aligned window.
+constexpr UINT kClassStyle = CS_DBLCLKS | CS_SAVEBITS | CS_BYTEALIGNWINDOW;
+static_assert(kClassStyle == 0x2808);
+constexpr DWORD kCommonControlClasses = 0xFF;
+constexpr DWORD kPathCapacity = 260;
+
+// A string value of at most CVantixApp::kRegistryTextBytes bytes; empty when it cannot be read.
+bool ReadRegistryText(HKEY key, const wchar_t* name, std::wstring& text)
+{
+    wchar_t buffer[CVantixApp::kRegistryTextBytes / sizeof(wchar_t)] = {};
+    DWORD size = sizeof(buffer);
+    DWORD type = 0;
+    text.clear();
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return false;
+    buffer[std::size(buffer) - 1] = L'\0';
+    text = buffer;
+    return true;
+}
+
+}  // namespace
+
+CVantixApp::CVantixApp(HINSTANCE instance) noexcept : m_instance(instance) {}
+
+CVantixApp::~CVantixApp()
+{
+    TearDown();
+}
+
+bool CVantixApp::RegisterWindowClass(HINSTANCE instance)
+{
+    WNDCLASSW windowClass{};
+    windowClass.style = kClassStyle;
+    windowClass.lpfnWndProc = DefDlgProcW;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTIX));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kInstanceName;
+    return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::wstring CVantixApp::ProgramDirectory()
+{
+    wchar_t path[kPathCapacity] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, kPathCapacity);
+    std::wstring directory(path, length < kPathCapacity ? length : 0);
+    const size_t slash = directory.find_last_of(L"\\/");
+    directory.resize(slash == std::wstring::npos ? 0 : slash + 1);
+    return directory;
+}
+
+bool CVantixApp::ActivateRunningCopy()
+{
+    HWND running = FindWindowW(kInstanceName, nullptr);
+    if (running == nullptr)
+        return false;
+    HWND popup = GetLastActivePopup(running);
+    BringWindowToTop(running);
+    if (IsIconic(popup))
+        ShowWindow(popup, SW_RESTORE);
+    else
+        SetForegroundWindow(popup);
+    return true;
+}
+
+bool CVantixApp::InitInstance()
+{
+    RegisterWindowClass(m_instance);
+    if (!IsOnlyCopy())
+        return false;
+    PrepareProcess();
+    m_config = std::make_unique<CVantixConfig>(CSkinEnvironment::Instance().ProgramDirectory());
+    CreateDevice();
+    LoadLanguages();
+    ReadInstallation();
+    CSkinEnvironment::Instance().SetPanelTemplate(IDD_VANTIX_PANEL);
+    RunMainWindow();
+    TearDown();
+    return false;
+}
+
+bool CVantixApp::IsOnlyCopy()
+{
+    UniqueHandle mutex(CreateMutexW(nullptr, FALSE, kInstanceName));
+    if (!mutex || WaitForSingleObject(mutex.Get(), kMutexWaitMs) == WAIT_TIMEOUT)
+        return false;
+    const bool running = ActivateRunningCopy();
+    ReleaseMutex(mutex.Get());
+    return !running;
+}
+
+void CVantixApp::PrepareProcess()
+{
+    INITCOMMONCONTROLSEX controls{sizeof(controls), kCommonControlClasses};
+    InitCommonControlsEx(&controls);
+    m_comInitialized = SUCCEEDED(CoInitialize(nullptr));
+    const std::wstring directory = ProgramDirectory();
+    SetCurrentDirectoryW(directory.c_str());
+    CSkinEnvironment::Instance().Initialize(directory);
+}
+
+void CVantixApp::CreateDevice()
+{
+    m_device = std::make_unique<CMouse>(MakeComServiceFactory());
+    (void)m_device->Initialize(m_config.get(), CMouse::kProductId);
+    m_config->AttachDevice(m_device.get());
+}
+
+void CVantixApp::LoadLanguages()
+{
+    CLayoutLoader::Load(L"Language.xml", m_languageItems, nullptr);
+}
+
+void CVantixApp::ReadInstallation()
+{
+    CLanguageSet& languages = CSkinEnvironment::Instance().Languages();
+    UniqueRegKey key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS &&
+        RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Receive()) != ERROR_SUCCESS)
+    {
+        (void)languages.Select(CLanguageSet::kEnglish);
+        return;
+    }
+    std::wstring language;
+    const bool named = ReadRegistryText(key.Get(), L"Language", language);
+    std::wstring installDir;
+    (void)ReadRegistryText(key.Get(), L"InstallDir", installDir);
+    if (!installDir.empty() && installDir.back() == L'\\')
+        installDir.pop_back();
+    if (!installDir.empty())
+        SetCurrentDirectoryW(installDir.c_str());
+    ShellExecuteW(nullptr, L"open", kTrayProgram, nullptr, nullptr, SW_SHOWNORMAL);
+    if (!named || !languages.SelectByName(language))
+        (void)languages.Select(CLanguageSet::kEnglish);
+}
+
+void CVantixApp::RunMainWindow()
+{
+#ifdef VANTIX_HAS_LIST_POPUP
+    CListPanelPopup listPopup;
+    CSkinEnvironment::Instance().SetListPopup(&listPopup);
+#endif
+    m_window = std::make_unique<CVantixAppDlg>(m_config.get(), m_device.get());
+    m_window->RunModal();
+    CSkinEnvironment::Instance().SetListPopup(nullptr);
+}
+
+void CVantixApp::TearDown()
+{
+    m_device.reset();
+    m_config.reset();
+    if (m_comInitialized)
+    {
+        CoUninitialize();
+        m_comInitialized = false;
+    }
+    m_window.reset();
+    CSkinEnvironment::Instance().Languages().Clear();
+    m_languageItems.DestroyAll();
+    CSkinEnvironment::Instance().Release();
+}

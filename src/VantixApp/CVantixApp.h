@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "skin/win/CItemList.h"
+
+class CMouse;
+class CVantixConfig;
+class CVantixAppDlg;
+
+// The program's life: one copy per desktop, the process set up (common controls, COM, the
+// program directory), the configuration and the mouse device object made, the language table
+// loaded and the language chosen, the tray companion started, then the main window run
+// modally; afterwards everything is torn down in the order device, configuration, COM, window.
+class CVantixApp
+{
+public:
+    static constexpr wchar_t kInstanceName[] = L"SINGLE_INSTANCE_APP_VANTIX";
+    static constexpr wchar_t kRegistryKey[] = L"Software\\Dunmo\\Peraxil1800";
+    static constexpr wchar_t kTrayProgram[] = L"Peraxil1800Tray.exe";
+    static constexpr DWORD kMutexWaitMs = 1000;
+    // Registry texts: at most this many bytes of data (39 characters and the terminator).
+    static constexpr DWORD kRegistryTextBytes = 80;
+
+    explicit CVantixApp(HINSTANCE instance) noexcept;
+    CVantixApp(const CVantixApp&) = delete;
+    CVantixApp& operator=(const CVantixApp&) = delete;
+    ~CVantixApp();
+
+    // Runs the whole program; returns false in every case, as the program then ends.
+    bool InitInstance();
+
+    // The main window's class: the dialog procedure, dialog extra bytes, the program's icon,
+    // a black background. A second copy finds the first by it.
+    static bool RegisterWindowClass(HINSTANCE instance);
+    // The drive and folder of the program file, ending in a backslash.
+    [[nodiscard]] static std::wstring ProgramDirectory();
+    // Brings a running copy's window (or its open pop-up) forward; false when none runs.
+    static bool ActivateRunningCopy();
+
+private:
+    [[nodiscard]] bool IsOnlyCopy();
+    void PrepareProcess();
+    void CreateDevice();
+    void LoadLanguages();
+    void ReadInstallation();
+    void RunMainWindow();
+    void TearDown();
+
+    HINSTANCE m_instance;
+    bool m_comInitialized = false;
+    std::unique_ptr<CVantixConfig> m_config;
+    std::unique_ptr<CMouse> m_device;
+    CItemList m_languageItems;
+    std::unique_ptr<CVantixAppDlg> m_window;
+};

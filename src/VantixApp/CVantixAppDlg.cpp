@@ -1,0 +1,525 @@
+#include "VantixApp/CVantixAppDlg.h"
+
+#include <dbt.h>
+#include <shellapi.h>
+
+#include <cwchar>
+#include <string>
+
+#include "VantixApp/CAssignPage.h"
+#include "VantixApp/CLightingPage.h"
+#include "VantixApp/CMacrosPage.h"
+#include "VantixApp/CPerformancePage.h"
+#include "VantixApp/CProfilesPage.h"
+#include "VantixApp/LinkAddresses.h"
+#include "VantixApp/MainWindowBindings.h"
+#include "VantixApp/VantixResource.h"
+#include "config/CVantixConfig.h"
+#include "device/CDeviceSession.h"
+#include "device/CMouse.h"
+#include "device/DevicePath.h"
+#include "skin/CLangTable.h"
+#include "skin/CLanguageSet.h"
+#include "skin/ItemIds.h"
+#include "skin/win/CBitmapBtn.h"
+#include "skin/win/CLayoutLoader.h"
+#include "skin/win/CSkinEnvironment.h"
+#include "skin/win/CTextItem.h"
+
+namespace {
+
+constexpr COLORREF kColourKey = RGB(255, 0, 255);
+constexpr wchar_t kTitleKey[] = L"$DunmoPeraxil1800Configurator";
+constexpr wchar_t kDefaultTitle[] = L"Dunmo Peraxil 1800";
+constexpr wchar_t kNoMousePopup[] = L"NoMousePopup.xml";
+constexpr UINT kDeviceInterfaceType = 5;
+
+using SetLayeredAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+// The page whose bit is the lowest set, or -1.
+int PageIndex(unsigned pageBits) noexcept
+{
+    for (size_t index = 0; index < PageBit::kPageCount; ++index)
+        if ((pageBits & (1u << index)) != 0)
+            return static_cast<int>(index);
+    return -1;
+}
+
+}  // namespace
+
+CVantixAppDlg::CVantixAppDlg(CVantixConfig* config, IMouseDevice* device)
+    : CGUIPanel(L"MainPage.xml", kTemplate, nullptr), m_config(config), m_device(device)
+{
+}
+
+CVantixAppDlg::~CVantixAppDlg()
+{
+    GiveOwnerWindows(nullptr);
+}
+
+void CVantixAppDlg::SetPopupPresenter(IPopupPresenter* presenter) noexcept
+{
+    m_popups = presenter != nullptr ? presenter : &m_modalPopups;
+}
+
+// --- initialisation ------------------------------------------------------------------------------
+
+bool CVantixAppDlg::OnInitDialog()
+{
+    CGUIPanel::OnInitDialog();
+    SetIcons();
+    m_listener.Register(Handle());
+    MakeLayered();
+    SetTitle();
+    LoadPages();
+    BindItems();
+    CreatePages();
+    GiveOwnerWindows(Handle());
+    ShowPage(PageBit::kAssignButtons);
+    m_productFlag = m_device->GetProductId() == CMouse::kProductId;
+    if (m_device->IsConnected())
+        ReadFromDevice();
+    else
+        StartDeviceMissingTimer(kMissingAtStartDelayMs);
+    return true;
+}
+
+void CVantixAppDlg::SetIcons()
+{
+    m_icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VANTIX));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+}
+
+void CVantixAppDlg::MakeLayered()
+{
+    // Looked up by name: without it the window is drawn unshaped.
+    HMODULE user32 = GetModuleHandleW(L"USER32.DLL");
+    auto setAttributes = user32 != nullptr
+        ? reinterpret_cast<SetLayeredAttributes>(
+              reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
+        : nullptr;
+    if (setAttributes == nullptr)
+        return;
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    setAttributes(Handle(), kColourKey, 0, LWA_COLORKEY);
+}
+
+void CVantixAppDlg::SetTitle()
+{
+    const CLangTable* language = CSkinEnvironment::Instance().Languages().Current();
+    std::wstring title = kDefaultTitle;
+    if (language != nullptr)
+        title = language->Translate(kTitleKey).value_or(title);
+    SetWindowTextW(Handle(), title.c_str());
+}
+
+void CVantixAppDlg::LoadPages()
+{
+    for (size_t index = 0; index < PageBit::kPageCount; ++index)
+        CLayoutLoader::Load(kPageLayouts[index], m_pages[index], Handle());
+}
+
+void CVantixAppDlg::BindItems()
+{
+    m_bound.clear();
+    for (const ItemBinding& binding : kItemBindings)
+    {
+        const CItemList& list = binding.page == kMainPage ? Items() : m_pages[static_cast<size_t>(binding.page)];
+        CGUIItem* item = list.FindById(binding.identifier);
+        m_bound[binding.identifier] = item != nullptr && item->Kind() == binding.kind ? item : nullptr;
+    }
+}
+
+CGUIItem* CVantixAppDlg::Bound(int32_t identifier) const noexcept
+{
+    const auto found = m_bound.find(identifier);
+    return found != m_bound.end() ? found->second : nullptr;
+}
+
+void CVantixAppDlg::CreatePages()
+{
+    CLightingPage::Items lighting;
+    lighting.lightOn = dynamic_cast<CBitmapBtn*>(Bound(ItemId::GLOW_LEDON));
+    lighting.lightOff = dynamic_cast<CBitmapBtn*>(Bound(ItemId::GLOW_LEDOFF));
+    lighting.firmwareVersion = dynamic_cast<CTextItem*>(Bound(ItemId::TEXT_FIRMWAREVER));
+    lighting.programVersion = dynamic_cast<CTextItem*>(Bound(ItemId::TEXT_DRIVERVER));
+
+    m_assignPage = std::make_unique<CAssignPage>(*this);
+    m_performancePage = std::make_unique<CPerformancePage>(*this, PerformanceItems());
+    m_profilesPage = std::make_unique<CProfilesPage>(*this);
+    m_macrosPage = std::make_unique<CMacrosPage>(*this);
+    m_lightingPage = std::make_unique<CLightingPage>(*this, lighting);
+    m_pageBehaviours = {m_assignPage.get(), m_performancePage.get(), m_profilesPage.get(), m_macrosPage.get(),
+                        m_lightingPage.get()};
+}
+
+CPerformancePage::Items CVantixAppDlg::PerformanceItems() const
+{
+    CPerformancePage::Items items;
+    items.set800 = {Bound(ItemId::SLIDER_DPI_MULTI),    Bound(ItemId::SLIDER_DPI_MULTI_X),
+                    Bound(ItemId::SLIDER_DPI_MULTI_Y),  Bound(ItemId::BITMAP_SLSENSTRK_XY),
+                    Bound(ItemId::BITMAP_SLSENSTRK_X),  Bound(ItemId::BITMAP_SLSENSTRK_Y)};
+    items.set1800 = {Bound(ItemId::SLIDER_DPI_MULTI_1800),   Bound(ItemId::SLIDER_DPI_MULTI_X_1800),
+                     Bound(ItemId::SLIDER_DPI_MULTI_Y_1800), Bound(ItemId::BITMAP_SLSENSTRK_XY_1800),
+                     Bound(ItemId::BITMAP_SLSENSTRK_X_1800), Bound(ItemId::BITMAP_SLSENSTRK_Y_1800)};
+    items.combinedLabel = Bound(ItemId::TEXT_DPI1);
+    items.separateLabel = Bound(ItemId::TEXT_DPI2);
+    items.headings = {Bound(ItemId::TEXT_HEADING_X), Bound(ItemId::TEXT_HEADING_Y)};
+    items.acceleration = Bound(ItemId::SLIDER_ID_ACCEL);
+    items.accelerationTrack = Bound(ItemId::BITMAP_SLACCLTRK);
+    items.accelerationDisabled = Bound(ItemId::SLIDER_ID_ACCELDISB);
+    items.accelerationDisabledTrack = Bound(ItemId::BITMAP_SLACCLTRKDISB);
+    return items;
+}
+
+void CVantixAppDlg::GiveOwnerWindows(HWND owner)
+{
+    // The profile selector and the sliders report to the owner; sliders missing from the
+    // layouts (or not made) are left out.
+    if (CGUIItem* selector = Bound(ItemId::LIST_GLOBALPROFILELIST))
+        selector->SetOwner(owner);
+    for (int32_t slider : kReportingSliders)
+        if (CGUIItem* item = Bound(slider))
+            item->SetOwner(owner);
+}
+
+void CVantixAppDlg::ReadFromDevice()
+{
+    (void)m_device->Transfer(m_config, 1, TransferFlag::kAll);
+    if (m_config->GetActiveProfile() == nullptr && m_config->GetProfileAt(0) != nullptr)
+        m_config->SetActiveProfile(m_config->GetProfileAt(0));
+    if (m_config->GetActiveProfile() == nullptr)
+    {
+        StartDeviceMissingTimer(kMissingAtStartDelayMs);
+        return;
+    }
+    RefreshAllPages();
+    m_lightingPage->ShowVersions();
+    m_dirtyMask = 0;
+    EnableApply(false);
+}
+
+void CVantixAppDlg::RefreshAllPages()
+{
+    for (IVantixPage* page : m_pageBehaviours)
+        page->Refresh();
+}
+
+// --- pages ---------------------------------------------------------------------------------------
+
+const CItemList* CVantixAppDlg::PageItems(unsigned pageBit) const noexcept
+{
+    const int index = PageIndex(pageBit);
+    return index < 0 ? nullptr : &m_pages[static_cast<size_t>(index)];
+}
+
+bool CVantixAppDlg::IsPageShown(unsigned pageBit) const
+{
+    return m_currentPage != nullptr && m_currentPage == PageItems(pageBit);
+}
+
+void CVantixAppDlg::ShowPage(unsigned pageBits)
+{
+    const int index = PageIndex(pageBits);
+    if (index < 0 || m_currentPage == &m_pages[static_cast<size_t>(index)])
+        return;
+    const unsigned pageBit = 1u << index;
+    for (size_t other = 0; other < PageBit::kPageCount; ++other)
+        m_pages[other].ShowAll(other == static_cast<size_t>(index));
+    SelectTabs(pageBit);
+    m_currentPage = &m_pages[static_cast<size_t>(index)];
+    ShowProfileSelector(pageBit != PageBit::kProfiles && pageBit != PageBit::kMacros);
+    if (pageBit == PageBit::kPerformance && m_performancePage != nullptr)
+        m_performancePage->ShowViews();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CVantixAppDlg::SelectTabs(unsigned pageBit)
+{
+    struct Tab
+    {
+        int32_t identifier;
+        unsigned pageBits;
+    };
+    static constexpr Tab kTabs[] = {
+        {ItemId::BUTTON_ASSIGNBUTTONS, PageBit::kAssignButtons | PageBit::kAssignKeys},
+        {ItemId::BUTTON_ADJUSTPERFORMANCE, PageBit::kPerformance},
+        {ItemId::BUTTON_MANAGEPROFILES, PageBit::kProfiles},
+        {ItemId::BUTTON_MANAGEMACROS, PageBit::kMacros},
+        {ItemId::BUTTON_LIGHTINGMAINTENANCE, PageBit::kLighting},
+    };
+    for (const Tab& tab : kTabs)
+    {
+        auto* button = dynamic_cast<CBitmapBtn*>(Bound(tab.identifier));
+        const bool selected = (tab.pageBits & pageBit) != 0;
+        if (button != nullptr && button->IsChecked() != selected)
+            button->SetChecked(selected);
+    }
+}
+
+void CVantixAppDlg::ShowProfileSelector(bool show)
+{
+    for (int32_t identifier : {ItemId::LIST_GLOBALPROFILELIST, ItemId::BITMAP_PROFILE_RECT, ItemId::TEXT_CURRENTPROFILE})
+        if (CGUIItem* item = Bound(identifier))
+            item->ShowItem(show);
+}
+
+// --- changes and apply ---------------------------------------------------------------------------
+
+void CVantixAppDlg::MarkDirty(uint8_t mask)
+{
+    if ((m_dirtyMask & mask) == 0)
+        m_dirtyMask |= mask;
+    EnableApply(true);
+}
+
+void CVantixAppDlg::EnableApply(bool enable)
+{
+    if (CGUIItem* apply = Bound(ItemId::BUTTON_APPLY))
+        EnableWindow(apply->ItemWindow(), enable ? TRUE : FALSE);
+}
+
+bool CVantixAppDlg::Apply()
+{
+    if (m_device->IsTransferring())
+        return false;
+    if (m_device->Transfer(m_config, 0, m_dirtyMask))
+        return true;
+    ShowWarning(kNoMousePopup);
+    PostClose();
+    return false;
+}
+
+// --- device presence -----------------------------------------------------------------------------
+
+void CVantixAppDlg::StartDeviceMissingTimer(UINT delayMs)
+{
+    m_missingTimer = SetTimer(Handle(), kDeviceMissingTimer, delayMs, nullptr);
+}
+
+void CVantixAppDlg::OnPaint()
+{
+    CGUIPanel::OnPaint();
+    if (m_paintedOnce)
+        return;
+    m_paintedOnce = true;
+    // Timer messages come only when no paint is pending, so the trace line follows the
+    // items' first paints too. Start-up measurements wait for it.
+    SetTimer(Handle(), kPaintedTimer, 0, nullptr);
+}
+
+void CVantixAppDlg::OnTimer(UINT_PTR timer)
+{
+    if (timer == kPaintedTimer)
+    {
+        KillTimer(Handle(), kPaintedTimer);
+        OutputDebugStringW(kPaintedTrace);
+        return;
+    }
+    if (timer != kDeviceMissingTimer || m_missingTimer == 0)
+    {
+        Default();
+        return;
+    }
+    KillTimer(Handle(), kDeviceMissingTimer);
+    m_missingTimer = 0;
+    ShowWarning(kNoMousePopup);
+    PostClose();
+}
+
+LRESULT CVantixAppDlg::OnDeviceChange(WPARAM event, LPARAM data)
+{
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+    if (event != DBT_DEVICEREMOVECOMPLETE || header == nullptr || header->dbch_devicetype != kDeviceInterfaceType)
+        return TRUE;
+    const auto* deviceInterface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    if (!DevicePath::NamesDevice(deviceInterface->dbcc_name, DevicePath::kDunmoVendorId, CMouse::kProductId))
+        return TRUE;
+    if (m_productFlag && m_missingTimer == 0)
+        StartDeviceMissingTimer(kRemovedDelayMs);
+    return TRUE;
+}
+
+void CVantixAppDlg::ShowWarning(const wchar_t* layoutFile)
+{
+    WarningRequest request;
+    request.layoutFile = layoutFile;
+    (void)m_popups->ShowWarning(Handle(), request);
+}
+
+void CVantixAppDlg::PostClose()
+{
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+// --- commands ------------------------------------------------------------------------------------
+
+bool CVantixAppDlg::IsRecording() const
+{
+    return m_macrosPage != nullptr && m_macrosPage->IsRecording();
+}
+
+CGUIItem* CVantixAppDlg::FindSender(HWND window) const
+{
+    if (window == nullptr)
+        return nullptr;
+    if (CGUIItem* item = Items().FindByWindow(window))
+        return item;
+    return m_currentPage != nullptr ? m_currentPage->FindByWindow(window) : nullptr;
+}
+
+void CVantixAppDlg::OnCommand(HWND control, WORD notification, WORD identifier)
+{
+    const CGUIItem* item = FindSender(control);
+    if (item != nullptr && (item->Kind() == ItemKind::Button || item->Kind() == ItemKind::TextItem))
+    {
+        if (!IsRecording() || item->Identifier() == ItemId::BUTTON_MACRO_RECORD_STOP)
+            DispatchItemCommand(item->Identifier());
+    }
+    CGUIPanel::OnCommand(control, notification, identifier);
+}
+
+void CVantixAppDlg::DispatchItemCommand(int32_t identifier)
+{
+    if (DispatchWindowCommand(identifier))
+        return;
+    for (IVantixPage* page : m_pageBehaviours)
+        if (page != nullptr && page->HandlesCommand(identifier))
+        {
+            page->OnItemCommand(identifier);
+            return;
+        }
+}
+
+bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
+{
+    for (const LinkAddress& link : kLinkAddresses)
+        if (link.item == identifier)
+        {
+            OpenAddress(link.address.data());
+            return true;
+        }
+    switch (identifier)
+    {
+    case ItemId::BUTTON_HELP: OpenManual(); return true;
+    case ItemId::BUTTON_EXIT: PostClose(); return true;
+    case ItemId::BUTTON_OK:
+        if (m_dirtyMask != 0)
+            (void)Apply();
+        PostClose();
+        return true;
+    case ItemId::BUTTON_CANCEL: PostClose(); return true;
+    case ItemId::BUTTON_APPLY:
+        (void)Apply();
+        m_dirtyMask = 0;
+        EnableApply(false);
+        return true;
+    case ItemId::BUTTON_ASSIGNBUTTONS:
+    case ItemId::TEXT_TOPVIEW_BUTTON: ShowPage(PageBit::kAssignButtons); return true;
+    case ItemId::TEXT_THUMBGRIDVIEW_BUTTON: ShowPage(PageBit::kAssignKeys); return true;
+    case ItemId::BUTTON_ADJUSTPERFORMANCE:
+        ShowPage(PageBit::kPerformance);
+        m_performancePage->ShowViews();
+        return true;
+    case ItemId::BUTTON_MANAGEPROFILES: ShowPage(PageBit::kProfiles); return true;
+    case ItemId::BUTTON_MANAGEMACROS: ShowPage(PageBit::kMacros); return true;
+    case ItemId::BUTTON_LIGHTINGMAINTENANCE: ShowPage(PageBit::kLighting); return true;
+    default: return false;
+    }
+}
+
+void CVantixAppDlg::OpenManual() const
+{
+    const std::wstring& directory = CSkinEnvironment::Instance().ProgramDirectory();
+    std::wstring path(directory.size() + std::size(kManualFormat), L'\0');
+    const int length = std::swprintf(path.data(), path.size(), kManualFormat, directory.c_str());
+    path.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    ShellExecuteW(nullptr, L"OPEN", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CVantixAppDlg::OpenAddress(const wchar_t* address)
+{
+    ShellExecuteW(nullptr, L"OPEN", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CVantixAppDlg::OnOK()
+{
+    if (IsRecording())
+        return;
+    (void)Apply();
+    EndModal(IDOK);
+}
+
+void CVantixAppDlg::OnCancel()
+{
+    if (IsRecording())
+        return;
+    EndModal(IDCANCEL);
+}
+
+// --- other messages ------------------------------------------------------------------------------
+
+void CVantixAppDlg::DispatchNotification(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    PageNotification notification{message, wParam, lParam, nullptr};
+    switch (message)
+    {
+    case PageMessage::kProfileNameEdited:
+    case PageMessage::kProfileProgramChosen:
+    case PageMessage::kProfileCheckToggled:
+    case PageMessage::kProfileCellOpened:
+    case PageMessage::kProfileOptionChosen:
+    case PageMessage::kProfileOptionsOpening:
+        notification.sender = FindSender(reinterpret_cast<HWND>(wParam));
+        break;
+    case PageMessage::kEntryChosen:
+    case PageMessage::kDropdownOpening:
+    case PageMessage::kMacroEventsEdited:
+    case PageMessage::kEditChanged:
+        notification.sender = FindSender(reinterpret_cast<HWND>(lParam));
+        break;
+    default: break;
+    }
+    const bool namesWindow = message != PageMessage::kSliderMoved && message != PageMessage::kMacroEventEdit &&
+                             message != PageMessage::kMacroPreviewEnded;
+    if (namesWindow && notification.sender == nullptr)
+        return;
+    for (IVantixPage* page : m_pageBehaviours)
+        if (page != nullptr && page->HandlesNotification(message))
+            page->OnNotification(notification);
+}
+
+LRESULT CVantixAppDlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_NCHITTEST:
+    {
+        // Any point that is not an item drags the window.
+        const LRESULT hit = DefWindowProcW(Handle(), message, wParam, lParam);
+        return hit == HTCLIENT ? HTCAPTION : hit;
+    }
+    case WM_CLOSE: EndModal(IDCANCEL); return 0;
+    case WM_HELP:
+        if (!IsRecording())
+            OpenManual();
+        return TRUE;
+    case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(m_icon);
+    case WM_DEVICECHANGE: return OnDeviceChange(wParam, lParam);
+    case PageMessage::kSliderMoved:
+    case PageMessage::kProfileNameEdited:
+    case PageMessage::kProfileProgramChosen:
+    case PageMessage::kProfileCheckToggled:
+    case PageMessage::kProfileCellOpened:
+    case PageMessage::kProfileOptionChosen:
+    case PageMessage::kProfileOptionsOpening:
+    case PageMessage::kEntryChosen:
+    case PageMessage::kDropdownOpening:
+    case PageMessage::kMacroEventsEdited:
+    case PageMessage::kMacroEventEdit:
+    case PageMessage::kMacroPreviewEnded:
+    case PageMessage::kEditChanged: DispatchNotification(message, wParam, lParam); return 0;
+    default: return CGUIPanel::OnOtherMessage(message, wParam, lParam);
+    }
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "VantixApp/CPerformancePage.h"
+#include "VantixApp/CPopupPresenter.h"
+#include "VantixApp/IPageHost.h"
+#include "VantixApp/PageMessages.h"
+#include "device/win/CDeviceListener.h"
+#include "skin/win/CGUIPanel.h"
+
+class CAssignPage;
+class CLightingPage;
+class CMacrosPage;
+class CProfilesPage;
+class IVantixPage;
+
+// The program's one window: the main page from "MainPage.xml" with its tabs, OK, Cancel, Apply
+// and link buttons, and six page layouts of which one is shown. It dispatches the items'
+// commands and notifications to the pages, keeps the dirty mask of what changed since the last
+// apply, applies through the device object, and closes after telling the user when the mouse is
+// missing or goes away.
+class CVantixAppDlg : public CGUIPanel, public IPageHost
+{
+public:
+    static constexpr int kTemplate = 102;
+    static constexpr UINT_PTR kDeviceMissingTimer = 1;
+    static constexpr UINT kMissingAtStartDelayMs = 500;
+    static constexpr UINT kRemovedDelayMs = 5;
+    // Fires once after the first paint, when no paint is pending any more.
+    static constexpr UINT_PTR kPaintedTimer = 2;
+    static constexpr wchar_t kPaintedTrace[] = L"Vantix: main window painted\n";
+
+    // Neither is owned; both outlive the window.
+    CVantixAppDlg(CVantixConfig* config, IMouseDevice* device);
+    ~CVantixAppDlg() override;
+
+    // Pop-ups go through `presenter` (not owned); null restores the modal pop-ups.
+    void SetPopupPresenter(IPopupPresenter* presenter) noexcept;
+
+    CVantixConfig& Config() override { return *m_config; }
+    IMouseDevice& Device() override { return *m_device; }
+    void MarkDirty(uint8_t mask) override;
+    [[nodiscard]] bool IsPageShown(unsigned pageBit) const override;
+
+    // Shows the page of the lowest bit set; nothing happens when it is shown already.
+    void ShowPage(unsigned pageBits);
+    // Sends the changed parts to the mouse; false when a transfer is running or the mouse
+    // cannot be reached (then the user is told and the window closes).
+    bool Apply();
+
+    [[nodiscard]] uint8_t DirtyMask() const noexcept { return m_dirtyMask; }
+    [[nodiscard]] bool IsDeviceMissingTimerRunning() const noexcept { return m_missingTimer != 0; }
+    [[nodiscard]] bool ProductFlag() const noexcept { return m_productFlag; }
+    // The page list of a bit, or null; and the one shown (null before the first).
+    [[nodiscard]] const CItemList* PageItems(unsigned pageBit) const noexcept;
+    [[nodiscard]] const CItemList* CurrentPage() const noexcept { return m_currentPage; }
+    // An item looked up once after the layouts were loaded; null when the layouts lack it.
+    [[nodiscard]] CGUIItem* Bound(int32_t identifier) const noexcept;
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnTimer(UINT_PTR timer) override;
+    void OnPaint() override;
+    void OnCommand(HWND control, WORD notification, WORD identifier) override;
+    LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void SetIcons();
+    void MakeLayered();
+    void SetTitle();
+    void LoadPages();
+    void BindItems();
+    void CreatePages();
+    [[nodiscard]] CPerformancePage::Items PerformanceItems() const;
+    void GiveOwnerWindows(HWND owner);
+    void ReadFromDevice();
+    void RefreshAllPages();
+    void StartDeviceMissingTimer(UINT delayMs);
+    void ShowWarning(const wchar_t* layoutFile);
+    void PostClose();
+    void EnableApply(bool enable);
+    void SelectTabs(unsigned pageBits);
+    void ShowProfileSelector(bool show);
+
+    void DispatchItemCommand(int32_t identifier);
+    bool DispatchWindowCommand(int32_t identifier);
+    void DispatchNotification(UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] CGUIItem* FindSender(HWND window) const;
+    [[nodiscard]] bool IsRecording() const;
+    void OpenManual() const;
+    static void OpenAddress(const wchar_t* address);
+    LRESULT OnDeviceChange(WPARAM event, LPARAM data);
+
+    CVantixConfig* m_config;
+    IMouseDevice* m_device;
+    std::array<CItemList, PageBit::kPageCount> m_pages;
+    CItemList* m_currentPage = nullptr;
+    uint8_t m_dirtyMask = 0;
+    UINT_PTR m_missingTimer = 0;
+    bool m_productFlag = false;
+    bool m_paintedOnce = false;
+    std::unordered_map<int32_t, CGUIItem*> m_bound;
+    HICON m_icon = nullptr;  // shared resource icon, never destroyed
+    CDeviceListener m_listener;
+    CPopupPresenter m_modalPopups;
+    IPopupPresenter* m_popups = &m_modalPopups;
+
+    std::unique_ptr<CAssignPage> m_assignPage;
+    std::unique_ptr<CPerformancePage> m_performancePage;
+    std::unique_ptr<CProfilesPage> m_profilesPage;
+    std::unique_ptr<CMacrosPage> m_macrosPage;
+    std::unique_ptr<CLightingPage> m_lightingPage;
+    std::array<IVantixPage*, 5> m_pageBehaviours{};
+};

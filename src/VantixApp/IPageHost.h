@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+class CVantixConfig;
+class IMouseDevice;
+
+// What the pages of the main window may ask of it.
+class IPageHost
+{
+public:
+    virtual ~IPageHost() = default;
+
+    [[nodiscard]] virtual CVantixConfig& Config() = 0;
+    [[nodiscard]] virtual IMouseDevice& Device() = 0;
+    // Records a change in the dirty mask (see CVantixAppDlg::MarkDirty) and enables Apply.
+    virtual void MarkDirty(uint8_t mask) = 0;
+    // True when the page of this bit is the one shown.
+    [[nodiscard]] virtual bool IsPageShown(unsigned pageBit) const = 0;
+};

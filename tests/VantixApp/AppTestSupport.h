@@ -1,0 +1,86 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "VantixApp/CVantixApp.h"
+#include "VantixApp/IPopupPresenter.h"
+#include "skin/CLanguageSet.h"
+#include "skin/win/CItemList.h"
+#include "skin/win/CLayoutLoader.h"
+#include "skin/win/CSkinEnvironment.h"
+
+// The build's program folder (layouts, pictures, fonts, language files) as Wine names it.
+inline std::wstring ProgramFolder()
+{
+    std::wstring folder = L"Z:";
+    for (const char* c = VANTIX_TEST_PROGRAM_DIR; *c != '\0'; ++c)
+        folder.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
+    if (folder.back() != L'\\')
+        folder.push_back(L'\\');
+    return folder;
+}
+
+// Runs the thread's messages until `done` answers true or `rounds` rounds of 10 ms passed;
+// the answer of `done` at the end.
+inline bool PumpUntil(const std::function<bool()>& done, int rounds = 500)
+{
+    MSG message{};
+    for (int round = 0; round < rounds; ++round)
+    {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done())
+            return true;
+        Sleep(10);
+    }
+    return done();
+}
+
+inline void PumpFor(int rounds)
+{
+    (void)PumpUntil([] { return false; }, rounds);
+}
+
+// Remembers the pop-ups a window asked for and answers OK without showing them.
+class CPopupRecorder : public IPopupPresenter
+{
+public:
+    INT_PTR ShowWarning(HWND, const WarningRequest& request) override
+    {
+        requests.push_back(request);
+        return 1;
+    }
+    std::vector<WarningRequest> requests;
+};
+
+// The skin environment on the build's program folder with the English texts, as start-up sets
+// it up; torn down again after the test program.
+class SkinEnvironmentScope
+{
+public:
+    SkinEnvironmentScope()
+    {
+        CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
+        CSkinEnvironment::Instance().Initialize(ProgramFolder());
+        CLayoutLoader::Load(L"Language.xml", m_languages, nullptr);
+        (void)CSkinEnvironment::Instance().Languages().Select(CLanguageSet::kEnglish);
+    }
+    ~SkinEnvironmentScope()
+    {
+        CSkinEnvironment::Instance().Languages().Clear();
+        m_languages.DestroyAll();
+        CSkinEnvironment::Instance().Release();
+    }
+
+private:
+    CItemList m_languages;
+};

@@ -1,0 +1,520 @@
+#include <windows.h>
+
+#include <dbt.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "VantixApp/CLightingPage.h"
+#include "VantixVersion.h"
+#include "device/DevicePath.h"
+#include "skin/win/CBitmapBtn.h"
+#include "skin/win/CTextItem.h"
+
+namespace {
+
+constexpr unsigned kAllPages[] = {PageBit::kAssignButtons, PageBit::kAssignKeys, PageBit::kPerformance,
+                                  PageBit::kProfiles,      PageBit::kMacros,     PageBit::kLighting};
+
+// A device-interface notice as the system sends it, with the device path in place.
+std::vector<unsigned char> DeviceNotice(const std::wstring& path)
+{
+    std::vector<unsigned char> buffer(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + (path.size() + 1) * sizeof(wchar_t));
+    auto* notice = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
+    notice->dbcc_size = static_cast<DWORD>(buffer.size());
+    notice->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::memcpy(notice->dbcc_name, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+    return buffer;
+}
+
+std::wstring MousePath(uint32_t productId)
+{
+    wchar_t path[128] = {};
+    std::swprintf(path, std::size(path), L"\\\\?\\HID#VID_%04X&PID_%04X#7&2f1a3b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
+                  DevicePath::kDunmoVendorId, productId);
+    return path;
+}
+
+bool IsShown(HWND window)
+{
+    return window != nullptr && (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// Whether any window item of the list is shown, and whether all of them are.
+struct Visibility
+{
+    bool any = false;
+    bool all = true;
+};
+Visibility ListVisibility(const CItemList& list)
+{
+    Visibility visibility;
+    for (const auto& item : list)
+    {
+        if (item->ItemWindow() == nullptr || item->ItemWindow() == CGUIItem::kNoWindow ||
+            item->Kind() == ItemKind::PanelBitmap)
+            continue;
+        const bool shown = IsShown(item->ItemWindow());
+        visibility.any = visibility.any || shown;
+        visibility.all = visibility.all && shown;
+    }
+    return visibility;
+}
+
+}  // namespace
+
+class MainWindowPagesTest : public MainWindowTest
+{
+};
+
+TEST_F(MainWindowPagesTest, OpensOnTheAssignPageWithTheProfileReadFromTheMouse)
+{
+    Open();
+    ASSERT_TRUE(IsOpen());
+    EXPECT_EQ(window->CurrentPage(), window->PageItems(PageBit::kAssignButtons));
+    EXPECT_TRUE(window->ProductFlag());
+    EXPECT_FALSE(window->IsDeviceMissingTimerRunning());
+    EXPECT_NE(config->GetActiveProfile(), nullptr);
+    EXPECT_EQ(window->DirtyMask(), 0);
+    EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)));
+    EXPECT_TRUE(popups.requests.empty());
+    wchar_t title[64] = {};
+    GetWindowTextW(window->Handle(), title, 64);
+    EXPECT_GT(std::wcslen(title), 0u);
+}
+
+TEST_F(MainWindowPagesTest, EachPageShowsItsItemsAndHidesTheOthers)
+{
+    Open();
+    for (unsigned shown : kAllPages)
+    {
+        SCOPED_TRACE(shown);
+        window->ShowPage(shown);
+        EXPECT_EQ(window->CurrentPage(), window->PageItems(shown));
+        for (unsigned page : kAllPages)
+        {
+            const Visibility visibility = ListVisibility(*window->PageItems(page));
+            // The performance page shows one of its slider sets (next test).
+            if (page == shown)
+                EXPECT_TRUE(visibility.any && (visibility.all || page == PageBit::kPerformance));
+            else
+                EXPECT_FALSE(visibility.any);
+        }
+        const bool selectorShown = shown != PageBit::kProfiles && shown != PageBit::kMacros;
+        EXPECT_EQ(IsShown(ItemWindow(ItemId::LIST_GLOBALPROFILELIST)), selectorShown);
+        EXPECT_EQ(IsShown(ItemWindow(ItemId::BITMAP_PROFILE_RECT)), selectorShown);
+        EXPECT_EQ(IsShown(ItemWindow(ItemId::TEXT_CURRENTPROFILE)), selectorShown);
+    }
+}
+
+TEST_F(MainWindowPagesTest, PerformancePageShowsTheSliderSetOfTheActiveProfile)
+{
+    Open();
+    config->SetResolution(1800);
+    config->SetSensitivitySeparateXY(true);
+    config->SetAccelerationEnabled(false);
+    window->ShowPage(PageBit::kPerformance);
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_X_1800)));
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_Y_1800)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_XY_1800)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_XY)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_X)));
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::TEXT_DPI2)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::TEXT_DPI1)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::TEXT_HEADING_X)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLACCLTRK)));
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::BITMAP_SLACCLTRKDISB)));
+
+    // The tab shows the views again for the profile as it is now; nothing is stored or marked.
+    window->ShowPage(PageBit::kLighting);
+    config->SetResolution(800);
+    config->SetSensitivitySeparateXY(false);
+    config->SetAccelerationEnabled(true);
+    Click(ItemId::BUTTON_ADJUSTPERFORMANCE);
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_XY)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_X)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLSENSTRK_X_1800)));
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::TEXT_DPI1)));
+    EXPECT_TRUE(IsShown(ItemWindow(ItemId::BITMAP_SLACCLTRK)));
+    EXPECT_FALSE(IsShown(ItemWindow(ItemId::BITMAP_SLACCLTRKDISB)));
+    EXPECT_EQ(config->GetResolution(), 800);
+    EXPECT_EQ(window->DirtyMask(), 0);
+}
+
+TEST_F(MainWindowPagesTest, TabButtonsSwitchPagesAndShowWhichIsSelected)
+{
+    Open();
+    struct Tab
+    {
+        int32_t button;
+        unsigned page;
+    };
+    const Tab tabs[] = {{ItemId::BUTTON_ADJUSTPERFORMANCE, PageBit::kPerformance},
+                        {ItemId::BUTTON_MANAGEPROFILES, PageBit::kProfiles},
+                        {ItemId::BUTTON_MANAGEMACROS, PageBit::kMacros},
+                        {ItemId::BUTTON_LIGHTINGMAINTENANCE, PageBit::kLighting},
+                        {ItemId::BUTTON_ASSIGNBUTTONS, PageBit::kAssignButtons}};
+    for (const Tab& tab : tabs)
+    {
+        SCOPED_TRACE(tab.button);
+        Click(tab.button);
+        EXPECT_EQ(window->CurrentPage(), window->PageItems(tab.page));
+        for (const Tab& other : tabs)
+        {
+            auto* button = dynamic_cast<CBitmapBtn*>(window->Bound(other.button));
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->IsChecked(), other.button == tab.button);
+        }
+    }
+}
+
+TEST_F(MainWindowPagesTest, ThumbGridViewKeepsTheAssignTabSelected)
+{
+    Open();
+    window->ShowPage(PageBit::kAssignKeys);
+    EXPECT_EQ(window->CurrentPage(), window->PageItems(PageBit::kAssignKeys));
+    EXPECT_TRUE(dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::BUTTON_ASSIGNBUTTONS))->IsChecked());
+    // Several bits: the lowest one is shown.
+    window->ShowPage(PageBit::kLighting | PageBit::kPerformance);
+    EXPECT_EQ(window->CurrentPage(), window->PageItems(PageBit::kPerformance));
+}
+
+TEST_F(MainWindowPagesTest, ChoosingTheShownPageDoesNotRedraw)
+{
+    Open();
+    window->ShowPage(PageBit::kPerformance);
+    ASSERT_TRUE(PumpUntil([this] { return GetUpdateRect(window->Handle(), nullptr, FALSE) == FALSE; }));
+    window->ShowPage(PageBit::kPerformance);
+    Click(ItemId::BUTTON_ADJUSTPERFORMANCE);
+    EXPECT_FALSE(GetUpdateRect(window->Handle(), nullptr, FALSE));
+    window->ShowPage(PageBit::kLighting);
+    EXPECT_TRUE(GetUpdateRect(window->Handle(), nullptr, FALSE));
+}
+
+TEST_F(MainWindowPagesTest, BackgroundDragsTheWindowAndItemsDoNot)
+{
+    Open();
+    RECT frame{};
+    GetWindowRect(window->Handle(), &frame);
+    const LRESULT background =
+        SendMessageW(window->Handle(), WM_NCHITTEST, 0, MAKELPARAM(frame.left + 1, frame.top + 1));
+    EXPECT_EQ(background, HTCAPTION);
+    EXPECT_EQ(SendMessageW(window->Handle(), WM_NCHITTEST, 0, MAKELPARAM(frame.right + 50, frame.bottom + 50)),
+              HTNOWHERE);
+}
+
+class MainWindowApplyTest : public MainWindowTest
+{
+};
+
+TEST_F(MainWindowApplyTest, MarkingSetsAllBitsOnlyWhenNoneIsSet)
+{
+    Open();
+    window->MarkDirty(0x01);
+    EXPECT_EQ(window->DirtyMask(), 0x01);
+    EXPECT_TRUE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)));
+    window->MarkDirty(0x07);
+    EXPECT_EQ(window->DirtyMask(), 0x01);
+    window->MarkDirty(0x20);
+    EXPECT_EQ(window->DirtyMask(), 0x21);
+}
+
+TEST_F(MainWindowApplyTest, LightButtonsWriteOnlyTheLights)
+{
+    Open();
+    const Stored before = ReadStore();
+    ASSERT_TRUE(before.glowLight);
+    Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+    // A resolution change that is not marked must not reach the mouse.
+    config->SetResolution(1800);
+    Click(ItemId::GLOW_LEDOFF);
+    EXPECT_EQ(window->DirtyMask(), TransferFlag::kLights);
+    Click(ItemId::BUTTON_APPLY);
+    WaitForTransfer();
+    EXPECT_EQ(window->DirtyMask(), 0);
+    EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)));
+    const Stored after = ReadStore();
+    EXPECT_FALSE(after.glowLight);
+    EXPECT_EQ(after.resolution, before.resolution);
+}
+
+TEST_F(MainWindowApplyTest, AMarkedResolutionChangeWritesOnlyThatPart)
+{
+    Open();
+    const Stored before = ReadStore();
+    config->SetGlowLight(false);
+    config->SetResolution(1800);
+    window->MarkDirty(TransferFlag::kResolution);
+    Click(ItemId::BUTTON_APPLY);
+    WaitForTransfer();
+    const Stored after = ReadStore();
+    EXPECT_NE(before.resolution, 1800);
+    EXPECT_EQ(after.resolution, 1800);
+    EXPECT_EQ(after.glowLight, before.glowLight);
+}
+
+TEST_F(MainWindowApplyTest, OkWithNothingChangedDoesNotContactTheMouse)
+{
+    Open();
+    const int creations = serviceCreations;
+    Click(ItemId::BUTTON_OK);
+    EXPECT_TRUE(WaitUntilClosed());
+    EXPECT_EQ(serviceCreations, creations);
+    EXPECT_TRUE(popups.requests.empty());
+}
+
+TEST_F(MainWindowApplyTest, OkAfterAChangeAppliesFirst)
+{
+    Open();
+    Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+    Click(ItemId::GLOW_LEDOFF);
+    const int creations = serviceCreations;
+    Click(ItemId::BUTTON_OK);
+    EXPECT_TRUE(WaitUntilClosed());
+    WaitForTransfer();
+    EXPECT_GT(serviceCreations, creations);
+    EXPECT_FALSE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowApplyTest, CancelClosesWithoutApplying)
+{
+    Open();
+    Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+    Click(ItemId::GLOW_LEDOFF);
+    const int creations = serviceCreations;
+    Click(ItemId::BUTTON_CANCEL);
+    EXPECT_TRUE(WaitUntilClosed());
+    EXPECT_EQ(serviceCreations, creations);
+    EXPECT_TRUE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowApplyTest, ApplyWhileATransferRunsSendsNothingAndStillClearsTheMask)
+{
+    Open();
+    mouse->SetSettleTime(std::chrono::milliseconds(400));
+    Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+    Click(ItemId::GLOW_LEDOFF);
+    Click(ItemId::BUTTON_APPLY);
+    ASSERT_TRUE(mouse->IsTransferring());
+    Click(ItemId::GLOW_LEDON);
+    Click(ItemId::BUTTON_APPLY);
+    EXPECT_EQ(window->DirtyMask(), 0);
+    WaitForTransfer();
+    EXPECT_FALSE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowApplyTest, ApplyThatCannotReachTheMouseWarnsAndCloses)
+{
+    Open();
+    options.refuseService = true;
+    window->MarkDirty(TransferFlag::kLights);
+    EXPECT_FALSE(window->Apply());
+    ASSERT_EQ(popups.requests.size(), 1u);
+    EXPECT_EQ(popups.requests[0].layoutFile, L"NoMousePopup.xml");
+    EXPECT_TRUE(WaitUntilClosed());
+}
+
+class MainWindowLightingTest : public MainWindowTest
+{
+};
+
+TEST_F(MainWindowLightingTest, LightButtonsShowAndStoreTheFlag)
+{
+    Open();
+    auto* on = dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::GLOW_LEDON));
+    auto* off = dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::GLOW_LEDOFF));
+    ASSERT_NE(on, nullptr);
+    ASSERT_NE(off, nullptr);
+    EXPECT_TRUE(on->IsChecked());
+    EXPECT_FALSE(off->IsChecked());
+    Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+    Click(ItemId::GLOW_LEDOFF);
+    EXPECT_FALSE(on->IsChecked());
+    EXPECT_TRUE(off->IsChecked());
+    EXPECT_FALSE(config->GetGlowLight());
+    Click(ItemId::GLOW_LEDON);
+    Click(ItemId::GLOW_LEDON);
+    EXPECT_TRUE(on->IsChecked());
+    EXPECT_FALSE(off->IsChecked());
+    EXPECT_TRUE(config->GetGlowLight());
+    EXPECT_EQ(window->DirtyMask(), TransferFlag::kLights);
+}
+
+TEST_F(MainWindowLightingTest, AProfileWithTheLightOffOpensWithLightOffPressed)
+{
+    {
+        Prepare();
+        (void)mouse->Transfer(config.get(), 1, TransferFlag::kAll);
+        config->SetGlowLight(false);
+        ASSERT_TRUE(mouse->Transfer(config.get(), 0, TransferFlag::kLights));
+        WaitForTransfer();
+        window.reset();
+        mouse.reset();
+        config.reset();
+    }
+    Open();
+    EXPECT_FALSE(dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::GLOW_LEDON))->IsChecked());
+    EXPECT_TRUE(dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::GLOW_LEDOFF))->IsChecked());
+}
+
+TEST_F(MainWindowLightingTest, VersionTextsFollowTheirLabels)
+{
+    Open();
+    auto* firmware = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_FIRMWAREVER));
+    auto* program = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_DRIVERVER));
+    ASSERT_NE(firmware, nullptr);
+    ASSERT_NE(program, nullptr);
+    std::wstring firmwareVersion;
+    mouse->GetFirmwareVersion(firmwareVersion);
+    ASSERT_FALSE(firmwareVersion.empty());
+    const std::wstring firmwareTail = L": " + firmwareVersion;
+    ASSERT_GT(firmware->Text().size(), firmwareTail.size());
+    EXPECT_EQ(firmware->Text().substr(firmware->Text().size() - firmwareTail.size()), firmwareTail);
+
+    wchar_t programTail[32] = {};
+    std::swprintf(programTail, std::size(programTail), L": %d.%02d", VANTIX_VERSION_MAJOR, VANTIX_VERSION_MINOR);
+    const std::wstring tail = programTail;
+    ASSERT_GT(program->Text().size(), tail.size());
+    EXPECT_EQ(program->Text().substr(program->Text().size() - tail.size()), tail);
+}
+
+TEST(LightingPageTextTest, VersionsAreWrittenWithTwoMinorDigits)
+{
+    EXPECT_EQ(CLightingPage::ProgramVersionText(L"Driver", L"1", 2), L"Driver: 1.02");
+    EXPECT_EQ(CLightingPage::ProgramVersionText(L"Driver", L"2", 5), L"Driver: 2.05");
+    EXPECT_EQ(CLightingPage::ProgramVersionText(L"Driver", L"2", 15), L"Driver: 2.15");
+    EXPECT_EQ(CLightingPage::FirmwareText(L"Firmware", L"1.07"), L"Firmware: 1.07");
+}
+
+class MainWindowPresenceTest : public MainWindowTest
+{
+};
+
+TEST_F(MainWindowPresenceTest, RemovalOfTheMouseWarnsAndCloses)
+{
+    Open();
+    auto notice = DeviceNotice(MousePath(CMouse::kProductId));
+    EXPECT_EQ(SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
+                           reinterpret_cast<LPARAM>(notice.data())),
+              TRUE);
+    EXPECT_TRUE(window->IsDeviceMissingTimerRunning());
+    // A second notice while the first is pending changes nothing.
+    SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(notice.data()));
+    EXPECT_TRUE(window->IsDeviceMissingTimerRunning());
+    EXPECT_TRUE(WaitUntilClosed());
+    ASSERT_EQ(popups.requests.size(), 1u);
+    EXPECT_EQ(popups.requests[0].layoutFile, L"NoMousePopup.xml");
+}
+
+TEST_F(MainWindowPresenceTest, LowerCasePathIsTheMouseToo)
+{
+    Open();
+    std::wstring path = MousePath(CMouse::kProductId);
+    for (wchar_t& c : path)
+        c = static_cast<wchar_t>(towlower(c));
+    auto notice = DeviceNotice(path);
+    SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(notice.data()));
+    EXPECT_TRUE(window->IsDeviceMissingTimerRunning());
+}
+
+TEST_F(MainWindowPresenceTest, OtherDevicesAndArrivalsAreIgnored)
+{
+    Open();
+    auto other = DeviceNotice(MousePath(0x0021));
+    auto noProduct = DeviceNotice(L"\\\\?\\HID#VID_3A7E#7&2f1a3b&0&0000");
+    auto mouseNotice = DeviceNotice(MousePath(CMouse::kProductId));
+    EXPECT_EQ(SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
+                           reinterpret_cast<LPARAM>(other.data())),
+              TRUE);
+    SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(noProduct.data()));
+    EXPECT_EQ(SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEARRIVAL,
+                           reinterpret_cast<LPARAM>(mouseNotice.data())),
+              TRUE);
+    SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+    EXPECT_FALSE(window->IsDeviceMissingTimerRunning());
+    PumpFor(20);
+    EXPECT_TRUE(IsOpen());
+    EXPECT_TRUE(popups.requests.empty());
+}
+
+TEST_F(MainWindowPresenceTest, AbsentMouseAtStartWarnsAndCloses)
+{
+    options.mouseAbsent = true;
+    Open();
+    EXPECT_TRUE(window->IsDeviceMissingTimerRunning());
+    EXPECT_TRUE(WaitUntilClosed());
+    ASSERT_EQ(popups.requests.size(), 1u);
+    EXPECT_EQ(popups.requests[0].layoutFile, L"NoMousePopup.xml");
+}
+
+TEST_F(MainWindowPresenceTest, RealPopupClosedByItsOkButtonEndsTheWindow)
+{
+    options.mouseAbsent = true;
+    Prepare();
+    window->SetPopupPresenter(nullptr);
+    // Clicks OK on the pop-up once it is open; the main window is disabled meanwhile.
+    static HWND mainWindow = nullptr;
+    static bool clicked = false;
+    static bool ownerDisabled = false;
+    mainWindow = nullptr;
+    clicked = false;
+    ownerDisabled = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (clicked)
+            return;
+        HWND popup = GetLastActivePopup(mainWindow);
+        auto* panel = popup != nullptr && popup != mainWindow ? dynamic_cast<CGUIPanel*>(CWindow::FromHandle(popup)) : nullptr;
+        if (panel == nullptr)
+            return;
+        CGUIItem* ok = panel->Items().FindById(ItemId::BUTTON_POPUP_OK);
+        if (ok == nullptr)
+            return;
+        ownerDisabled = !IsWindowEnabled(mainWindow);
+        clicked = true;
+        SendMessageW(ok->ItemWindow(), BM_CLICK, 0, 0);
+    });
+    ASSERT_TRUE(window->CreateModeless(nullptr));
+    mainWindow = window->Handle();
+    EXPECT_TRUE(WaitUntilClosed());
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(ownerDisabled);
+}
+
+class MainWindowBadInputTest : public MainWindowTest
+{
+};
+
+TEST_F(MainWindowBadInputTest, MessagesFromUnknownSendersChangeNothing)
+{
+    Open();
+    HWND stranger = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(stranger, nullptr);
+    SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(stranger));
+    SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), 0);
+    for (UINT message : {PageMessage::kEntryChosen, PageMessage::kDropdownOpening, PageMessage::kEditChanged,
+                         PageMessage::kMacroEventsEdited})
+        SendMessageW(window->Handle(), message, 3, reinterpret_cast<LPARAM>(stranger));
+    for (UINT message : {PageMessage::kProfileNameEdited, PageMessage::kProfileOptionsOpening})
+        SendMessageW(window->Handle(), message, reinterpret_cast<WPARAM>(stranger), 0);
+    SendMessageW(window->Handle(), PageMessage::kSliderMoved, 40, ItemId::SLIDER_DPI_MULTI_STAGE1);
+    SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
+    SendMessageW(window->Handle(), WM_TIMER, 77, 0);
+    DestroyWindow(stranger);
+    PumpFor(5);
+    EXPECT_TRUE(IsOpen());
+    EXPECT_EQ(window->DirtyMask(), 0);
+    EXPECT_EQ(window->CurrentPage(), window->PageItems(PageBit::kAssignButtons));
+    EXPECT_TRUE(popups.requests.empty());
+}
+
+TEST_F(MainWindowBadInputTest, AnItemOfAHiddenPageIsNotDispatched)
+{
+    Open();
+    // The light buttons belong to the lighting page, which is not shown.
+    Click(ItemId::GLOW_LEDOFF);
+    EXPECT_TRUE(config->GetGlowLight());
+    EXPECT_EQ(window->DirtyMask(), 0);
+}
