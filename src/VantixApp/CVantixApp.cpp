@@ -7,6 +7,7 @@
 #include "VantixApp/CVantixAppDlg.h"
 #include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
+#include "controls/CListPanelPopup.h"
 #include "device/CMouse.h"
 #include "device/win/ComServiceFactory.h"
 #include "skin/CLanguageSet.h"
@@ -14,11 +15,6 @@
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/UniqueHandle.h"
 #include "skin/win/UniqueRegKey.h"
-
-#if __has_include("controls/CListPanelPopup.h")
-#include "controls/CListPanelPopup.h"
-#define VANTIX_HAS_LIST_POPUP 1
-#endif
 
 namespace {
 
@@ -163,10 +159,9 @@ void CVantixApp::ReadInstallation()
 
 void CVantixApp::RunMainWindow()
 {
-#ifdef VANTIX_HAS_LIST_POPUP
+    // Drop-downs open their lists through it while the window runs.
     CListPanelPopup listPopup;
     CSkinEnvironment::Instance().SetListPopup(&listPopup);
-#endif
     m_window = std::make_unique<CVantixAppDlg>(m_config.get(), m_device.get());
     m_window->RunModal();
     CSkinEnvironment::Instance().SetListPopup(nullptr);
