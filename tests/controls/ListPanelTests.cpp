@@ -91,6 +91,9 @@ protected:
 
     CListPanelList& Open()
     {
+        // The row under the pointer lights up: start with the pointer away from every panel,
+        // wherever an earlier test left it.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         m_panel = std::make_unique<CListPanel>(m_request);
         EXPECT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);

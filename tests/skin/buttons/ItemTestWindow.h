@@ -31,7 +31,13 @@ public:
         LPARAM lParam;
     };
 
-    bool Open(const RECT& rect) { return Create(nullptr, rect, WS_POPUP | WS_VISIBLE); }
+    bool Open(const RECT& rect)
+    {
+        // Items light up under the pointer: start with it away from the window, wherever an
+        // earlier test left it.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+        return Create(nullptr, rect, WS_POPUP | WS_VISIBLE);
+    }
 
     [[nodiscard]] std::vector<Received> Of(UINT message) const
     {

@@ -157,6 +157,9 @@ class SkinProgramTest : public testing::Test
 protected:
     void SetUp() override
     {
+        // Items light up under the pointer: start with it away from every test window,
+        // wherever an earlier test left it.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         for (const wchar_t* folder : {L"xml", L"skins", L"lang", L"fonts"})
             CreateDirectoryW(m_folder.File(folder).c_str(), nullptr);
         CSkinEnvironment::Instance().Initialize(m_folder.Path());
