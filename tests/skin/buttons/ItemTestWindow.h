@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "../../support/WindowTestSupport.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CCustomWindow.h"
@@ -76,38 +77,10 @@ protected:
 // A 32-bit bitmap of one colour.
 inline UniqueBitmap SolidBitmap(int width, int height, COLORREF colour)
 {
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap)
-        return bitmap;
-    auto* pixels = static_cast<uint32_t*>(bits);
-    const uint32_t value = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    std::fill(pixels, pixels + width * height, value);
-    GdiFlush();
-    return bitmap;
+    return wintest::MemoryBitmap(width, height, [colour](int, int) { return colour; });
 }
 
-// Runs the messages waiting in the thread's queue (posted messages, paints).
-inline void PumpMessages(int rounds = 3)
-{
-    MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-}
+using wintest::PumpMessages;
 
 // Paints a window now and reads one of its pixels from the screen (client coordinates).
 inline COLORREF PixelOf(HWND window, int x, int y)

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../../support/TempFolder.h"
+#include "../../support/WindowTestSupport.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CGUIPanel.h"
 #include "skin/win/CSkinEnvironment.h"
@@ -23,7 +24,7 @@ namespace skintest {
 
 constexpr int kPanelTemplate = 129;
 
-using PixelFunction = std::function<COLORREF(int x, int y)>;
+using wintest::PixelFunction;
 
 inline COLORREF Solid(COLORREF colour, int, int)
 {
@@ -78,45 +79,8 @@ inline std::string LanguageFile(std::initializer_list<std::pair<std::u16string_v
     return bytes;
 }
 
-// A 32-bit top-down bitmap of the given pixels, made in memory.
-inline UniqueBitmap MemoryBitmap(int width, int height, const PixelFunction& pixel)
-{
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap)
-        return bitmap;
-    auto* pixels = static_cast<uint32_t*>(bits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            const COLORREF colour = pixel(x, y);
-            pixels[y * width + x] = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-        }
-    GdiFlush();
-    return bitmap;
-}
-
-// Runs the messages waiting in the thread's queue (posted commands, paints).
-inline void PumpMessages()
-{
-    MSG message{};
-    for (int round = 0; round < 3; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-}
+using wintest::MemoryBitmap;
+using wintest::PumpMessages;
 
 // What is on the screen at a point (the panels open at the screen's top-left corner).
 inline COLORREF ScreenPixel(int x, int y)

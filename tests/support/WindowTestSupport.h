@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "skin/win/UniqueBitmap.h"
+
+// Helpers of the tests that make real windows and pictures under Wine.
+namespace wintest {
+
+using PixelFunction = std::function<COLORREF(int x, int y)>;
+
+// A 32-bit top-down bitmap of the given pixels, made in memory.
+inline UniqueBitmap MemoryBitmap(int width, int height, const PixelFunction& pixel)
+{
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap)
+        return bitmap;
+    auto* pixels = static_cast<uint32_t*>(bits);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            const COLORREF colour = pixel(x, y);
+            pixels[y * width + x] = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        }
+    GdiFlush();
+    return bitmap;
+}
+
+// Runs the messages waiting in the thread's queue (posted commands, paints), with a short
+// pause between rounds so that follow-up messages arrive.
+inline void PumpMessages(int rounds = 3)
+{
+    MSG message{};
+    for (int round = 0; round < rounds; ++round)
+    {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+}  // namespace wintest
