@@ -1,5 +1,6 @@
 #include "skin/win/CTextItem.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "skin/CLanguageSet.h"
@@ -142,6 +143,8 @@ void CTextItem::OnDrawItem(const DRAWITEMSTRUCT& draw)
     {
         RECT area{};
         GetClientRect(Handle(), &area);
+        if ((m_layoutFlags & (DT_WORDBREAK | DT_CENTER | DT_RIGHT)) == DT_WORDBREAK)
+            area.right = std::max(area.left, area.right - kWrapMargin);
         DrawTextW(dc, m_text.c_str(), static_cast<int>(m_text.size()), &area, m_layoutFlags);
     }
     else

@@ -28,6 +28,9 @@ public:
     static constexpr int kDefaultFontWeight = FW_BOLD;
     // Where single-line text starts, from the top-left corner of the area being drawn.
     static constexpr POINT kTextOffset{5, 2};
+    // Wrapped text is broken this much short of the right edge: the rasteriser may draw a line's
+    // last glyph a few pixels wider than its measured advance, and the window would clip it.
+    static constexpr int kWrapMargin = 4;
 
     // Null when the window cannot be made (there is no parent, say).
     [[nodiscard]] static std::unique_ptr<CTextItem> Create(const TextItemDescription& description, HWND parent,
