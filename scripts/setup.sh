@@ -39,7 +39,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev
     wine wine64
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core librsvg2-bin fonts-liberation2
+    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core librsvg2-bin fonts-liberation2 fonts-noto-cjk
     googletest libgtest-dev libgmock-dev libpugixml-dev libbenchmark-dev
     dpkg-dev xz-utils python3
 )

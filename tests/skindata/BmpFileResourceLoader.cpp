@@ -29,8 +29,10 @@ bool IsFontFile(const std::string& bytes)
     if (bytes.size() < 12)
         return false;
     const uint32_t tag = ReadU32(bytes, 0);
-    // 0x00010000 (TrueType outlines) and "OTTO" (CFF outlines), as stored little-endian.
-    return tag == 0x00000100u || bytes.compare(0, 4, "OTTO") == 0 || bytes.compare(0, 4, "true") == 0;
+    // 0x00010000 (TrueType outlines, stored little-endian), "OTTO" (CFF outlines) and "ttcf" (a
+    // collection of faces in one file).
+    return tag == 0x00000100u || bytes.compare(0, 4, "OTTO") == 0 || bytes.compare(0, 4, "true") == 0 ||
+           bytes.compare(0, 4, "ttcf") == 0;
 }
 
 }  // namespace

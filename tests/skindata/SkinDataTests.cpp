@@ -32,10 +32,75 @@ constexpr std::wstring_view kProfiles = L"ManageProfiles.xml";
 constexpr std::wstring_view kMacros = L"ManageMacros.xml";
 constexpr std::wstring_view kLighting = L"LightingMaintenance.xml";
 constexpr std::wstring_view kNoMousePopup = L"NoMousePopup.xml";
+constexpr std::wstring_view kRestorePopup = L"RestorePopup.xml";
+constexpr std::wstring_view kNoClickPopup = L"NoClickPopup.xml";
+constexpr std::wstring_view kProfileLimitPopup = L"ProfileLimitReachedPopup.xml";
+constexpr std::wstring_view kProfileNamePopup = L"ProfileNamePopup.xml";
+constexpr std::wstring_view kProfileRenamePopup = L"ProfileRenamePopup.xml";
+constexpr std::wstring_view kDuplicateProfilePopup = L"DuplicateProfileWarningPopup.xml";
+constexpr std::wstring_view kExportProfilePopup = L"ExportProfileWarningPopup.xml";
+constexpr std::wstring_view kImportProfilePopup = L"ImporttProfileWarningPopup.xml";
+constexpr std::wstring_view kDisallowDeletePopup = L"DisallowDeletePopup.xml";
+constexpr std::wstring_view kConfirmDeletePopup = L"ConfirmDeletePopup.xml";
+constexpr std::wstring_view kSelectApplicationPopup = L"SelectApplicationWarningPopup.xml";
+constexpr std::wstring_view kPreviewPopup = L"PreviewPopup.xml";
+constexpr std::wstring_view kMacroNamePopup = L"MacroNamePopup.xml";
+constexpr std::wstring_view kDuplicateMacroPopup = L"DuplicateMacroWarningPopup.xml";
+constexpr std::wstring_view kDefaultDelayPopup = L"DefaultDelayWarningPopup.xml";
+constexpr std::wstring_view kExportMacroPopup = L"ExportMacroWarningPopup.xml";
+constexpr std::wstring_view kConfirmDeleteMacroPopup = L"ConfirmDeleteMacroPopup.xml";
+constexpr std::wstring_view kSingleKeyPopup = L"SingleKeyPopup.xml";
+constexpr std::wstring_view kDpiStagesPopup = L"DPIStagesPopup.xml";
+constexpr std::wstring_view kAdvancedMacroPopup = L"AdvancedMacroPopup.xml";
 
 constexpr std::array<std::wstring_view, 6> kPages = {kAssignButtons, kAssignKeys, kPerformance,
                                                      kProfiles,      kMacros,     kLighting};
-constexpr std::array<std::wstring_view, 2> kPanels = {kMainPage, kNoMousePopup};
+
+// Messages: a heading and OK; confirmations add Cancel.
+constexpr std::array<std::wstring_view, 11> kWarnings = {
+    kNoMousePopup,          kNoClickPopup,          kProfileLimitPopup,
+    kDuplicateProfilePopup, kExportProfilePopup,    kImportProfilePopup,
+    kDisallowDeletePopup,   kSelectApplicationPopup, kDuplicateMacroPopup,
+    kExportMacroPopup,      kDefaultDelayPopup,
+};
+constexpr std::array<std::wstring_view, 3> kConfirmations = {kRestorePopup, kConfirmDeletePopup,
+                                                             kConfirmDeleteMacroPopup};
+constexpr std::array<std::wstring_view, 3> kNameEntries = {kProfileNamePopup, kProfileRenamePopup,
+                                                           kMacroNamePopup};
+
+// The panels: the main window and every pop-up.
+constexpr std::array<std::wstring_view, 22> kPanels = {
+    kMainPage,
+    kNoMousePopup,           kRestorePopup,        kNoClickPopup,
+    kProfileLimitPopup,      kProfileNamePopup,    kProfileRenamePopup,
+    kDuplicateProfilePopup,  kExportProfilePopup,  kImportProfilePopup,
+    kDisallowDeletePopup,    kConfirmDeletePopup,  kSelectApplicationPopup,
+    kPreviewPopup,           kMacroNamePopup,      kDuplicateMacroPopup,
+    kDefaultDelayPopup,      kExportMacroPopup,    kConfirmDeleteMacroPopup,
+    kSingleKeyPopup,         kDpiStagesPopup,      kAdvancedMacroPopup,
+};
+
+// Every language of the installation: its file's stem and, for the languages that need one, the
+// face its fonts are replaced by.
+struct InstalledLanguage
+{
+    int32_t identifier;
+    std::string_view stem;
+    std::wstring_view face;  // empty: the layouts' own fonts
+};
+constexpr std::array<InstalledLanguage, 11> kLanguages = {{
+    {ItemId::LANGUAGE_DEFAULT, "English", L""},
+    {ItemId::LANGUAGE_CHINESE_SIMPLIFIED, "ChineseSimplified", L"Noto Sans CJK SC"},
+    {ItemId::LANGUAGE_CHINESE_TRADITIONAL, "ChineseTraditional", L"Noto Sans CJK TC"},
+    {ItemId::LANGUAGE_FRENCH, "French", L""},
+    {ItemId::LANGUAGE_FRENCHCANADIAN, "FrenchCanadian", L""},
+    {ItemId::LANGUAGE_GERMAN, "German", L""},
+    {ItemId::LANGUAGE_KOREAN, "Korean", L"Noto Sans CJK KR"},
+    {ItemId::LANGUAGE_RUSSIAN, "Russian", L""},
+    {ItemId::LANGUAGE_JAPANESE, "Japanese", L"Noto Sans CJK JP"},
+    {ItemId::LANGUAGE_PORTUGUESEBRAZIL, "PortugueseBrazil", L""},
+    {ItemId::LANGUAGE_SPANISH, "Spanish", L""},
+}};
 
 // The largest main window the screen layout allows.
 constexpr int32_t kMaxWindowWidth = 1000;
@@ -56,133 +121,186 @@ struct BoundItem
 const std::vector<BoundItem>& BoundItems()
 {
     using K = ItemKind;
-    static const std::vector<BoundItem> kItems = {
-        {kLanguageFile, ItemId::LANGUAGE_DEFAULT, K::Language},
+    static const std::vector<BoundItem> kItems = [] {
+        std::vector<BoundItem> items = {
+            {kLanguageFile, ItemId::LANGUAGE_DEFAULT, K::Language},
 
-        {kMainPage, ItemId::LIST_GLOBALPROFILELIST, K::Combo},
-        {kMainPage, ItemId::BUTTON_RESET, K::Button},
-        {kMainPage, ItemId::BITMAP_PROFILE_RECT, K::BitmapItem},
-        {kMainPage, ItemId::TEXT_CURRENTPROFILE, K::TextItem},
-        {kMainPage, ItemId::TEXT_FIRMWAREVER, K::TextItem},
-        {kMainPage, ItemId::TEXT_DRIVERVER, K::TextItem},
-        {kMainPage, ItemId::BUTTON_ASSIGNBUTTONS, K::Button},
-        {kMainPage, ItemId::BUTTON_ADJUSTPERFORMANCE, K::Button},
-        {kMainPage, ItemId::BUTTON_MANAGEPROFILES, K::Button},
-        {kMainPage, ItemId::BUTTON_MANAGEMACROS, K::Button},
-        {kMainPage, ItemId::BUTTON_LIGHTINGMAINTENANCE, K::Button},
-        {kMainPage, ItemId::BUTTON_OK, K::Button},
-        {kMainPage, ItemId::BUTTON_CANCEL, K::Button},
-        {kMainPage, ItemId::BUTTON_APPLY, K::Button},
-        {kMainPage, ItemId::TEXT_PROFILEINFO, K::TextItem},
-        {kMainPage, ItemId::TEXT_PROFILENAME, K::TextItem},
-        {kMainPage, ItemId::BUTTON_HELP, K::Button},
-        {kMainPage, ItemId::BUTTON_EXIT, K::Button},
-        {kMainPage, ItemId::BUTTON_FB, K::Button},
-        {kMainPage, ItemId::BUTTON_TWITTER, K::Button},
-        {kMainPage, ItemId::BUTTON_VORN, K::Button},
-        {kMainPage, ItemId::BUTTON_UPDATE, K::Button},
-        {kMainPage, ItemId::BUTTON_CHECKADDONS, K::Button},
+            {kMainPage, ItemId::LIST_GLOBALPROFILELIST, K::Combo},
+            {kMainPage, ItemId::BUTTON_RESET, K::Button},
+            {kMainPage, ItemId::BITMAP_PROFILE_RECT, K::BitmapItem},
+            {kMainPage, ItemId::TEXT_CURRENTPROFILE, K::TextItem},
+            {kMainPage, ItemId::TEXT_FIRMWAREVER, K::TextItem},
+            {kMainPage, ItemId::TEXT_DRIVERVER, K::TextItem},
+            {kMainPage, ItemId::BUTTON_ASSIGNBUTTONS, K::Button},
+            {kMainPage, ItemId::BUTTON_ADJUSTPERFORMANCE, K::Button},
+            {kMainPage, ItemId::BUTTON_MANAGEPROFILES, K::Button},
+            {kMainPage, ItemId::BUTTON_MANAGEMACROS, K::Button},
+            {kMainPage, ItemId::BUTTON_LIGHTINGMAINTENANCE, K::Button},
+            {kMainPage, ItemId::BUTTON_OK, K::Button},
+            {kMainPage, ItemId::BUTTON_CANCEL, K::Button},
+            {kMainPage, ItemId::BUTTON_APPLY, K::Button},
+            {kMainPage, ItemId::TEXT_PROFILEINFO, K::TextItem},
+            {kMainPage, ItemId::TEXT_PROFILENAME, K::TextItem},
+            {kMainPage, ItemId::BUTTON_HELP, K::Button},
+            {kMainPage, ItemId::BUTTON_EXIT, K::Button},
+            {kMainPage, ItemId::BUTTON_FB, K::Button},
+            {kMainPage, ItemId::BUTTON_TWITTER, K::Button},
+            {kMainPage, ItemId::BUTTON_VORN, K::Button},
+            {kMainPage, ItemId::BUTTON_UPDATE, K::Button},
+            {kMainPage, ItemId::BUTTON_CHECKADDONS, K::Button},
 
-        {kAssignButtons, ItemId::BUTTON_ASSNLEFTCLICK, K::Combo},
-        {kAssignButtons, ItemId::BUTTON_ASSNRIGHTCLICK, K::Combo},
-        {kAssignButtons, ItemId::BUTTON_ASSNSCROLLBUTTON, K::Combo},
-        {kAssignButtons, ItemId::BUTTON_ASSNSCROLLUP, K::Combo},
-        {kAssignButtons, ItemId::BUTTON_ASSNSCROLLDOWN, K::Combo},
-        {kAssignButtons, ItemId::LISTPANEL_ASSIGNSUBMENU_PR, K::ListPanel},
-        {kAssignButtons, ItemId::LISTPANEL_ASSIGNSUBMENU_MA, K::ListPanel},
-        {kAssignButtons, ItemId::TEXT_THUMBGRIDVIEW_BUTTON, K::TextItem},
+            {kAssignButtons, ItemId::BUTTON_ASSNLEFTCLICK, K::Combo},
+            {kAssignButtons, ItemId::BUTTON_ASSNRIGHTCLICK, K::Combo},
+            {kAssignButtons, ItemId::BUTTON_ASSNSCROLLBUTTON, K::Combo},
+            {kAssignButtons, ItemId::BUTTON_ASSNSCROLLUP, K::Combo},
+            {kAssignButtons, ItemId::BUTTON_ASSNSCROLLDOWN, K::Combo},
+            {kAssignButtons, ItemId::LISTPANEL_ASSIGNSUBMENU_PR, K::ListPanel},
+            {kAssignButtons, ItemId::LISTPANEL_ASSIGNSUBMENU_MA, K::ListPanel},
+            {kAssignButtons, ItemId::TEXT_THUMBGRIDVIEW_BUTTON, K::TextItem},
 
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID01, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID02, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID03, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID04, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID05, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID06, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID07, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID08, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID09, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID10, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID11, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID12, K::Combo},
-        {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_123, K::Button},
-        {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_NUM, K::Button},
-        {kAssignKeys, ItemId::BUTTON_DISABLE_KEYS, K::Button},
-        {kAssignKeys, ItemId::TEXT_TOPVIEW_BUTTON, K::TextItem},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID01, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID02, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID03, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID04, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID05, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID06, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID07, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID08, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID09, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID10, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID11, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_ASSNTHUMBGRID12, K::Combo},
+            {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_123, K::Button},
+            {kAssignKeys, ItemId::BUTTON_KEYASSIGN_123NUM_NUM, K::Button},
+            {kAssignKeys, ItemId::BUTTON_DISABLE_KEYS, K::Button},
+            {kAssignKeys, ItemId::TEXT_TOPVIEW_BUTTON, K::TextItem},
 
-        {kPerformance, ItemId::BUTTON_ENABLEXY, K::Button},
-        {kPerformance, ItemId::TEXT_ENABLEXY, K::TextItem},
-        {kPerformance, ItemId::SLIDER_DPI_MULTI, K::MultiSlider},
-        {kPerformance, ItemId::SLIDER_DPI_MULTI_X, K::MultiSlider},
-        {kPerformance, ItemId::SLIDER_DPI_MULTI_Y, K::MultiSlider},
-        {kPerformance, ItemId::SLIDER_DPI_MULTI_1800, K::MultiSlider},
-        {kPerformance, ItemId::SLIDER_DPI_MULTI_X_1800, K::MultiSlider},
-        {kPerformance, ItemId::SLIDER_DPI_MULTI_Y_1800, K::MultiSlider},
-        {kPerformance, ItemId::BITMAP_SLSENSTRK_XY, K::BitmapItem},
-        {kPerformance, ItemId::BITMAP_SLSENSTRK_X, K::BitmapItem},
-        {kPerformance, ItemId::BITMAP_SLSENSTRK_Y, K::BitmapItem},
-        {kPerformance, ItemId::BITMAP_SLSENSTRK_XY_1800, K::BitmapItem},
-        {kPerformance, ItemId::BITMAP_SLSENSTRK_X_1800, K::BitmapItem},
-        {kPerformance, ItemId::BITMAP_SLSENSTRK_Y_1800, K::BitmapItem},
-        {kPerformance, ItemId::SLIDER_ID_ACCEL, K::MultiSlider},
-        {kPerformance, ItemId::SLIDER_ID_ACCELDISB, K::MultiSlider},
-        {kPerformance, ItemId::BITMAP_SLACCLTRK, K::BitmapItem},
-        {kPerformance, ItemId::BITMAP_SLACCLTRKDISB, K::BitmapItem},
-        {kPerformance, ItemId::BUTTON_ENABLEACCELERATION, K::Button},
-        {kPerformance, ItemId::TEXT_DPI1, K::TextItem},
-        {kPerformance, ItemId::TEXT_DPI2, K::TextItem},
-        {kPerformance, ItemId::TEXT_HEADING_X, K::TextItem},
-        {kPerformance, ItemId::TEXT_HEADING_Y, K::TextItem},
-        {kPerformance, ItemId::BUTTON_DPI1, K::Button},
-        {kPerformance, ItemId::BUTTON_DPI2, K::Button},
-        {kPerformance, ItemId::BUTTON_RATE1, K::Button},
-        {kPerformance, ItemId::BUTTON_RATE2, K::Button},
-        {kPerformance, ItemId::BUTTON_RATE3, K::Button},
-        {kPerformance, ItemId::BUTTON_ENABLE_DPI_OSD, K::Button},
-        {kPerformance, ItemId::TEXT_ENABLE_DPI_OSD, K::TextItem},
-        {kPerformance, ItemId::BUTTON_SENSITIVITY_STAGES, K::Button},
+            {kPerformance, ItemId::BUTTON_ENABLEXY, K::Button},
+            {kPerformance, ItemId::TEXT_ENABLEXY, K::TextItem},
+            {kPerformance, ItemId::SLIDER_DPI_MULTI, K::MultiSlider},
+            {kPerformance, ItemId::SLIDER_DPI_MULTI_X, K::MultiSlider},
+            {kPerformance, ItemId::SLIDER_DPI_MULTI_Y, K::MultiSlider},
+            {kPerformance, ItemId::SLIDER_DPI_MULTI_1800, K::MultiSlider},
+            {kPerformance, ItemId::SLIDER_DPI_MULTI_X_1800, K::MultiSlider},
+            {kPerformance, ItemId::SLIDER_DPI_MULTI_Y_1800, K::MultiSlider},
+            {kPerformance, ItemId::BITMAP_SLSENSTRK_XY, K::BitmapItem},
+            {kPerformance, ItemId::BITMAP_SLSENSTRK_X, K::BitmapItem},
+            {kPerformance, ItemId::BITMAP_SLSENSTRK_Y, K::BitmapItem},
+            {kPerformance, ItemId::BITMAP_SLSENSTRK_XY_1800, K::BitmapItem},
+            {kPerformance, ItemId::BITMAP_SLSENSTRK_X_1800, K::BitmapItem},
+            {kPerformance, ItemId::BITMAP_SLSENSTRK_Y_1800, K::BitmapItem},
+            {kPerformance, ItemId::SLIDER_ID_ACCEL, K::MultiSlider},
+            {kPerformance, ItemId::SLIDER_ID_ACCELDISB, K::MultiSlider},
+            {kPerformance, ItemId::BITMAP_SLACCLTRK, K::BitmapItem},
+            {kPerformance, ItemId::BITMAP_SLACCLTRKDISB, K::BitmapItem},
+            {kPerformance, ItemId::BUTTON_ENABLEACCELERATION, K::Button},
+            {kPerformance, ItemId::TEXT_DPI1, K::TextItem},
+            {kPerformance, ItemId::TEXT_DPI2, K::TextItem},
+            {kPerformance, ItemId::TEXT_HEADING_X, K::TextItem},
+            {kPerformance, ItemId::TEXT_HEADING_Y, K::TextItem},
+            {kPerformance, ItemId::BUTTON_DPI1, K::Button},
+            {kPerformance, ItemId::BUTTON_DPI2, K::Button},
+            {kPerformance, ItemId::BUTTON_RATE1, K::Button},
+            {kPerformance, ItemId::BUTTON_RATE2, K::Button},
+            {kPerformance, ItemId::BUTTON_RATE3, K::Button},
+            {kPerformance, ItemId::BUTTON_ENABLE_DPI_OSD, K::Button},
+            {kPerformance, ItemId::TEXT_ENABLE_DPI_OSD, K::TextItem},
+            {kPerformance, ItemId::BUTTON_SENSITIVITY_STAGES, K::Button},
 
-        {kProfiles, ItemId::LIST_PROFILELIST, K::ListCtrl},
-        {kProfiles, ItemId::LISTPANEL_PROFILEOPTIONS, K::ListPanel},
-        {kProfiles, ItemId::BUTTON_ENABLE_PROFILE_OSD, K::Button},
-        {kProfiles, ItemId::TEXT_ENABLE_PROFILE_OSD, K::TextItem},
-        {kProfiles, ItemId::BUTTON_NEWPROFILE, K::Button},
-        {kProfiles, ItemId::BUTTON_IMPORTPROFILE, K::Button},
-        {kProfiles, ItemId::BUTTON_EXPORTPROFILE, K::Button},
-        {kProfiles, ItemId::BUTTON_DELETEPROFILE, K::Button},
+            {kProfiles, ItemId::LIST_PROFILELIST, K::ListCtrl},
+            {kProfiles, ItemId::LISTPANEL_PROFILEOPTIONS, K::ListPanel},
+            {kProfiles, ItemId::BUTTON_ENABLE_PROFILE_OSD, K::Button},
+            {kProfiles, ItemId::TEXT_ENABLE_PROFILE_OSD, K::TextItem},
+            {kProfiles, ItemId::BUTTON_NEWPROFILE, K::Button},
+            {kProfiles, ItemId::BUTTON_IMPORTPROFILE, K::Button},
+            {kProfiles, ItemId::BUTTON_EXPORTPROFILE, K::Button},
+            {kProfiles, ItemId::BUTTON_DELETEPROFILE, K::Button},
 
-        {kMacros, ItemId::LIST_GLOBALMACROLIST, K::Combo},
-        {kMacros, ItemId::LIST_GLOBAL_BASIC_COMMANDS, K::Combo},
-        {kMacros, ItemId::LIST_GLOBAL_ADDITIONAL_COMMANDS, K::Combo},
-        {kMacros, ItemId::BUTTON_INSERT_DELAY, K::Button},
-        {kMacros, ItemId::BUTTON_ADD_BASIC_MACRO_CMDS, K::Button},
-        {kMacros, ItemId::BUTTON_ADD_ADV_MACRO_CMDS, K::Button},
-        {kMacros, ItemId::MACRO_DISPLAY, K::MacroDisplay},
-        {kMacros, ItemId::MACRO_DISPLAY_READONLY, K::MacroDisplay},
-        {kMacros, ItemId::LISTPANEL_MACROOPTIONS, K::ListPanel},
-        {kMacros, ItemId::LISTPANEL_MACROOPTIONS2, K::ListPanel},
-        {kMacros, ItemId::BUTTON_IGNORE_DELAY, K::Button},
-        {kMacros, ItemId::BUTTON_DEFAULT_DELAY, K::Button},
-        {kMacros, ItemId::EDITCTRL_DEFAULT_DELAY, K::Edit},
-        {kMacros, ItemId::EDITCTRL_INSERT_DELAY, K::Edit},
-        {kMacros, ItemId::BUTTON_MACRO_CREATE, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_IMPORT, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_EXPORT, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_DELETE, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_RECORD, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_RECORD_STOP, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_RECORD_PLAY, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_RECORD_BACKWARD, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_RECORD_FORWARD, K::Button},
-        {kMacros, ItemId::BUTTON_MACRO_ADVANCED, K::Button},
-        {kMacros, ItemId::TEXT_IGNORE_DELAY, K::TextItem},
-        {kMacros, ItemId::TEXT_DEFAULT_DELAY, K::TextItem},
+            {kMacros, ItemId::LIST_GLOBALMACROLIST, K::Combo},
+            {kMacros, ItemId::LIST_GLOBAL_BASIC_COMMANDS, K::Combo},
+            {kMacros, ItemId::LIST_GLOBAL_ADDITIONAL_COMMANDS, K::Combo},
+            {kMacros, ItemId::BUTTON_INSERT_DELAY, K::Button},
+            {kMacros, ItemId::BUTTON_ADD_BASIC_MACRO_CMDS, K::Button},
+            {kMacros, ItemId::BUTTON_ADD_ADV_MACRO_CMDS, K::Button},
+            {kMacros, ItemId::MACRO_DISPLAY, K::MacroDisplay},
+            {kMacros, ItemId::MACRO_DISPLAY_READONLY, K::MacroDisplay},
+            {kMacros, ItemId::LISTPANEL_MACROOPTIONS, K::ListPanel},
+            {kMacros, ItemId::LISTPANEL_MACROOPTIONS2, K::ListPanel},
+            {kMacros, ItemId::BUTTON_IGNORE_DELAY, K::Button},
+            {kMacros, ItemId::BUTTON_DEFAULT_DELAY, K::Button},
+            {kMacros, ItemId::EDITCTRL_DEFAULT_DELAY, K::Edit},
+            {kMacros, ItemId::EDITCTRL_INSERT_DELAY, K::Edit},
+            {kMacros, ItemId::BUTTON_MACRO_CREATE, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_IMPORT, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_EXPORT, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_DELETE, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_RECORD, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_RECORD_STOP, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_RECORD_PLAY, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_RECORD_BACKWARD, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_RECORD_FORWARD, K::Button},
+            {kMacros, ItemId::BUTTON_MACRO_ADVANCED, K::Button},
+            {kMacros, ItemId::TEXT_IGNORE_DELAY, K::TextItem},
+            {kMacros, ItemId::TEXT_DEFAULT_DELAY, K::TextItem},
 
-        {kLighting, ItemId::GLOW_LEDON, K::Button},
-        {kLighting, ItemId::GLOW_LEDOFF, K::Button},
+            {kLighting, ItemId::GLOW_LEDON, K::Button},
+            {kLighting, ItemId::GLOW_LEDOFF, K::Button},
 
-        {kNoMousePopup, ItemId::TEXT_WARNDLG_HEADING, K::TextItem},
-        {kNoMousePopup, ItemId::BUTTON_POPUP_OK, K::Button},
-    };
+            {kProfileNamePopup, ItemId::EDITCTRL_POPUP_NAMEENTRY, K::Edit},
+            {kProfileRenamePopup, ItemId::EDITCTRL_POPUP_NAMEENTRY, K::Edit},
+            {kMacroNamePopup, ItemId::EDITCTRL_POPUP_NAMEENTRY, K::Edit},
+            {kSingleKeyPopup, ItemId::EDITCTRL_POPUP_SINGLEKEYENTRY, K::SingleKeyEdit},
+            {kSingleKeyPopup, ItemId::BUTTON_POPUP_OK, K::Button},
+            {kSingleKeyPopup, ItemId::BUTTON_POPUP_CANCEL, K::Button},
+
+            {kDpiStagesPopup, ItemId::DPISTAGEWINDOW_01, K::DpiStageWindow},
+            {kDpiStagesPopup, ItemId::DPISTAGEWINDOW_02, K::DpiStageWindow},
+            {kDpiStagesPopup, ItemId::DPISTAGEWINDOW_03, K::DpiStageWindow},
+            {kDpiStagesPopup, ItemId::DPISTAGEWINDOW_04, K::DpiStageWindow},
+            {kDpiStagesPopup, ItemId::DPISTAGEWINDOW_05, K::DpiStageWindow},
+            {kDpiStagesPopup, ItemId::TEXT_NUMSTAGES, K::TextItem},
+            {kDpiStagesPopup, ItemId::BUTTON_ENABLEXY_POPUP, K::Button},
+            {kDpiStagesPopup, ItemId::SLIDER_DPI_MULTI_POPUP, K::MultiSlider},
+            {kDpiStagesPopup, ItemId::SLIDER_DPI_MULTI_X_POPUP, K::MultiSlider},
+            {kDpiStagesPopup, ItemId::SLIDER_DPI_MULTI_Y_POPUP, K::MultiSlider},
+            {kDpiStagesPopup, ItemId::BITMAP_SLSENSTRK_XY_POPUP, K::BitmapItem},
+            {kDpiStagesPopup, ItemId::BITMAP_SLSENSTRK_X_POPUP, K::BitmapItem},
+            {kDpiStagesPopup, ItemId::BITMAP_SLSENSTRK_Y_POPUP, K::BitmapItem},
+            {kDpiStagesPopup, ItemId::BUTTON_DPISTAGES_DEC, K::Button},
+            {kDpiStagesPopup, ItemId::BUTTON_DPISTAGES_INC, K::Button},
+            {kDpiStagesPopup, ItemId::BUTTON_DPISTAGES_OK, K::Button},
+            {kDpiStagesPopup, ItemId::BUTTON_DPISTAGES_CANCEL, K::Button},
+
+            {kAdvancedMacroPopup, ItemId::LIST_GLOBAL_BASIC_COMMANDS, K::Combo},
+            {kAdvancedMacroPopup, ItemId::LIST_GLOBAL_ADDITIONAL_COMMANDS, K::Combo},
+            {kAdvancedMacroPopup, ItemId::BUTTON_ADD_BASIC_MACRO_CMDS, K::Button},
+            {kAdvancedMacroPopup, ItemId::BUTTON_ADD_ADV_MACRO_CMDS, K::Button},
+            {kAdvancedMacroPopup, ItemId::BUTTON_POPUP_CANCEL, K::Button},
+
+            {kPreviewPopup, ItemId::LIST_GLOBAL_BASIC_COMMANDS, K::Combo},
+            {kPreviewPopup, ItemId::BUTTON_POPUP_PREVIEW_OK, K::Button},
+            {kPreviewPopup, ItemId::TEXT_PREVIEW_01, K::TextItem},
+            {kPreviewPopup, ItemId::TEXT_PREVIEW_05, K::TextItem},
+        };
+        // Every pop-up but the stages pop-up has a heading; the messages have OK, and Cancel where
+        // OK confirms something.
+        for (const std::wstring_view file : kPanels) {
+            if (file == kMainPage || file == kDpiStagesPopup)
+                continue;
+            items.push_back({file, ItemId::TEXT_WARNDLG_HEADING, K::TextItem});
+        }
+        for (const std::wstring_view file : kWarnings)
+            items.push_back({file, ItemId::BUTTON_POPUP_OK, K::Button});
+        for (const std::wstring_view file : kConfirmations) {
+            items.push_back({file, ItemId::BUTTON_POPUP_OK, K::Button});
+            items.push_back({file, ItemId::BUTTON_POPUP_CANCEL, K::Button});
+        }
+        for (const std::wstring_view file : kNameEntries) {
+            items.push_back({file, ItemId::BUTTON_POPUP_OK, K::Button});
+            items.push_back({file, ItemId::BUTTON_POPUP_CANCEL, K::Button});
+        }
+        return items;
+    }();
     return kItems;
 }
 
@@ -220,15 +338,18 @@ struct SliderBinding
     int32_t track;
     int32_t thumb;
 };
-constexpr std::array<SliderBinding, 8> kSliders = {{
-    {ItemId::SLIDER_DPI_MULTI, ItemId::BITMAP_SLSENSTRK_XY, ItemId::SLIDER_DPI_MULTI_STAGE1},
-    {ItemId::SLIDER_DPI_MULTI_X, ItemId::BITMAP_SLSENSTRK_X, ItemId::SLIDER_DPI_MULTI_X_STAGE1},
-    {ItemId::SLIDER_DPI_MULTI_Y, ItemId::BITMAP_SLSENSTRK_Y, ItemId::SLIDER_DPI_MULTI_Y_STAGE1},
-    {ItemId::SLIDER_DPI_MULTI_1800, ItemId::BITMAP_SLSENSTRK_XY_1800, ItemId::SLIDER_DPI_MULTI_STAGE1},
-    {ItemId::SLIDER_DPI_MULTI_X_1800, ItemId::BITMAP_SLSENSTRK_X_1800, ItemId::SLIDER_DPI_MULTI_X_STAGE1},
-    {ItemId::SLIDER_DPI_MULTI_Y_1800, ItemId::BITMAP_SLSENSTRK_Y_1800, ItemId::SLIDER_DPI_MULTI_Y_STAGE1},
-    {ItemId::SLIDER_ID_ACCEL, ItemId::BITMAP_SLACCLTRK, ItemId::SLIDER_ACCEL_STAGE1},
-    {ItemId::SLIDER_ID_ACCELDISB, ItemId::BITMAP_SLACCLTRKDISB, ItemId::SLIDER_ACCEL_STAGE1},
+constexpr std::array<std::pair<std::wstring_view, SliderBinding>, 11> kSliders = {{
+    {kPerformance, {ItemId::SLIDER_DPI_MULTI, ItemId::BITMAP_SLSENSTRK_XY, ItemId::SLIDER_DPI_MULTI_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_DPI_MULTI_X, ItemId::BITMAP_SLSENSTRK_X, ItemId::SLIDER_DPI_MULTI_X_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_DPI_MULTI_Y, ItemId::BITMAP_SLSENSTRK_Y, ItemId::SLIDER_DPI_MULTI_Y_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_DPI_MULTI_1800, ItemId::BITMAP_SLSENSTRK_XY_1800, ItemId::SLIDER_DPI_MULTI_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_DPI_MULTI_X_1800, ItemId::BITMAP_SLSENSTRK_X_1800, ItemId::SLIDER_DPI_MULTI_X_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_DPI_MULTI_Y_1800, ItemId::BITMAP_SLSENSTRK_Y_1800, ItemId::SLIDER_DPI_MULTI_Y_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_ID_ACCEL, ItemId::BITMAP_SLACCLTRK, ItemId::SLIDER_ACCEL_STAGE1}},
+    {kPerformance, {ItemId::SLIDER_ID_ACCELDISB, ItemId::BITMAP_SLACCLTRKDISB, ItemId::SLIDER_ACCEL_STAGE1}},
+    {kDpiStagesPopup, {ItemId::SLIDER_DPI_MULTI_POPUP, ItemId::BITMAP_SLSENSTRK_XY_POPUP, ItemId::SLIDER_DPI_MULTI_STAGE1_POPUP}},
+    {kDpiStagesPopup, {ItemId::SLIDER_DPI_MULTI_X_POPUP, ItemId::BITMAP_SLSENSTRK_X_POPUP, ItemId::SLIDER_DPI_MULTI_STAGE1_X_POPUP}},
+    {kDpiStagesPopup, {ItemId::SLIDER_DPI_MULTI_Y_POPUP, ItemId::BITMAP_SLSENSTRK_Y_POPUP, ItemId::SLIDER_DPI_MULTI_STAGE1_Y_POPUP}},
 }};
 
 std::string Narrow(std::wstring_view text)
@@ -404,14 +525,17 @@ protected:
     std::vector<std::pair<std::wstring, LayoutDescription>> m_layouts;
 };
 
-TEST_F(SkinDataTest, TheLanguageFileListsEnglishWithItsKeyboardLayout)
+TEST_F(SkinDataTest, TheLanguageFileListsElevenLanguagesWithTheirKeyboardLayouts)
 {
-    ASSERT_EQ(m_languageLayout.languageTables.size(), 1u);
-    const CLangTable& english = *m_languageLayout.languageTables.front();
-    EXPECT_EQ(english.Identifier(), ItemId::LANGUAGE_DEFAULT);
-    EXPECT_EQ(english.KeyboardLayoutName(), L"00000409");
-    EXPECT_GT(english.EntryCount(), 100u);
-    EXPECT_EQ(m_languages.Current(), &english);
+    ASSERT_EQ(m_languageLayout.languageTables.size(), kLanguages.size());
+    for (size_t index = 0; index < kLanguages.size(); ++index) {
+        const CLangTable& table = *m_languageLayout.languageTables[index];
+        EXPECT_EQ(table.Identifier(), kLanguages[index].identifier) << kLanguages[index].stem;
+        EXPECT_EQ(table.KeyboardLayoutName().size(), 8u) << kLanguages[index].stem;
+        EXPECT_GT(table.EntryCount(), 200u) << kLanguages[index].stem;
+    }
+    EXPECT_EQ(m_languageLayout.languageTables.front()->KeyboardLayoutName(), L"00000409");
+    EXPECT_EQ(m_languages.Current(), m_languageLayout.languageTables.front().get());
 }
 
 TEST_F(SkinDataTest, EveryBoundItemIsInItsFileWithItsKind)
@@ -435,6 +559,26 @@ TEST_F(SkinDataTest, ButtonsWithAPressedStateAreCheckBoxes)
         const auto* button = layout.As<ButtonDescription>(*index);
         ASSERT_NE(button, nullptr) << Narrow(file) << " " << identifier;
         EXPECT_TRUE(button->isCheckbox) << Narrow(file) << " " << identifier;
+    }
+}
+
+// The program acts on an option by its language key, so the menus must offer exactly these.
+TEST_F(SkinDataTest, OptionPanelsOfferTheOptionsTheProgramActsOn)
+{
+    const std::array<std::tuple<std::wstring_view, int32_t, std::vector<std::wstring>>, 3> panels = {{
+        {kProfiles, ItemId::LISTPANEL_PROFILEOPTIONS,
+         {L"$AssignApplication", L"$UnassignApplication", L"$New", L"$Rename", L"$Preview", L"$Copy", L"$Delete",
+          L"$Import", L"$Export", L"$RestoreDefault"}},
+        {kMacros, ItemId::LISTPANEL_MACROOPTIONS, {L"$Edit", L"$InsertDelay", L"$Delete"}},
+        {kMacros, ItemId::LISTPANEL_MACROOPTIONS2, {L"$InsertDelay"}},
+    }};
+    for (const auto& [file, identifier, entries] : panels) {
+        const LayoutDescription& layout = Layout(file);
+        const ItemRef index = layout.Find(identifier);
+        ASSERT_TRUE(index.has_value()) << identifier;
+        const auto* panel = layout.As<ListPanelDescription>(*index);
+        ASSERT_NE(panel, nullptr) << identifier;
+        EXPECT_EQ(panel->entries, entries) << identifier;
     }
 }
 
@@ -462,8 +606,8 @@ TEST_F(SkinDataTest, CheckBoxLabelsWorkTheirCheckBoxes)
 
 TEST_F(SkinDataTest, SlidersRideTheirTracksWithTheThumbsTheWindowExpects)
 {
-    const LayoutDescription& layout = Layout(kPerformance);
-    for (const SliderBinding& binding : kSliders) {
+    for (const auto& [file, binding] : kSliders) {
+        const LayoutDescription& layout = Layout(file);
         const ItemRef index = layout.Find(binding.slider);
         ASSERT_TRUE(index.has_value()) << binding.slider;
         const auto* slider = layout.As<MultiSliderDescription>(*index);
@@ -526,7 +670,7 @@ TEST_F(SkinDataTest, EveryPictureAndFontNamedLoads)
     for (const std::wstring& path : m_loader.Failures())
         ADD_FAILURE() << "cannot load " << Narrow(path);
     EXPECT_GT(m_loader.PicturesLoaded(), 20u);
-    EXPECT_EQ(m_loader.FontsAdded(), 2u);  // regular and bold, each registered once
+    EXPECT_EQ(m_loader.FontsAdded(), 3u);  // Liberation Sans regular and bold, Noto Sans CJK: each once
 }
 
 TEST_F(SkinDataTest, ButtonAndBitmapPicturesFitTheirRectangles)
@@ -560,32 +704,61 @@ TEST_F(SkinDataTest, PageItemsLieInsideTheMainWindow)
 
 TEST_F(SkinDataTest, PopupItemsLieInsideThePopup)
 {
-    ExpectInsidePanel(kNoMousePopup, kNoMousePopup);
+    for (std::wstring_view file : kPanels)
+        ExpectInsidePanel(file, file);
 }
 
-TEST_F(SkinDataTest, EveryTextOfTheLayoutsIsAKeyTheEnglishFileTranslates)
+TEST_F(SkinDataTest, StageTilesShowEveryPartInsideTheTile)
 {
-    const CLangTable* english = m_languages.Current();
-    ASSERT_NE(english, nullptr);
-    std::vector<std::wstring_view> files(kPages.begin(), kPages.end());
-    files.insert(files.end(), kPanels.begin(), kPanels.end());
-    size_t texts = 0;
-    for (std::wstring_view file : files) {
-        for (const ItemDescription& item : Layout(file).items) {
-            for (const std::wstring& text : TextsOf(item)) {
-                ++texts;
-                EXPECT_EQ(text.front(), L'$') << Narrow(file) << ": \"" << Narrow(text) << "\" is not a key";
-                EXPECT_TRUE(english->Translate(text).has_value()) << Narrow(file) << ": " << Narrow(text);
+    const LayoutDescription& layout = Layout(kDpiStagesPopup);
+    const std::array<std::wstring_view, 5> bitmaps = {L"DPIFRAME", L"DPIFRAMESELECTED", L"DPIWIN", L"DPIWINX", L"DPIWINY"};
+    const std::array<std::wstring_view, 6> texts = {L"HEADING", L"DPI", L"DPIX", L"DPIY", L"X", L"Y"};
+    int32_t position = 0;
+    for (const ItemDescription& item : layout.items) {
+        const auto* tile = std::get_if<DpiStageWindowDescription>(&item);
+        if (tile == nullptr)
+            continue;
+        ++position;
+        EXPECT_EQ(tile->position, position);
+        EXPECT_EQ(tile->identifier, ItemId::DPISTAGEWINDOW_01 + position - 1);
+        const std::string where = "stage tile " + std::to_string(position);
+        for (std::wstring_view name : bitmaps) {
+            const auto part = std::find_if(tile->bitmaps.begin(), tile->bitmaps.end(),
+                                           [&](const auto& bitmap) { return bitmap.name == name; });
+            ASSERT_NE(part, tile->bitmaps.end()) << where << " lacks " << Narrow(name);
+            ASSERT_NE(part->picture, nullptr) << where << " " << Narrow(name);
+            EXPECT_EQ(part->picture->width, part->rect.width) << where << " " << Narrow(name);
+            EXPECT_EQ(part->picture->height, part->rect.height) << where << " " << Narrow(name);
+            EXPECT_LE(part->rect.left + part->rect.width, tile->rect.width) << where << " " << Narrow(name);
+            EXPECT_LE(part->rect.top + part->rect.height, tile->rect.height) << where << " " << Narrow(name);
+        }
+        for (std::wstring_view name : texts) {
+            const auto area = std::find_if(tile->textAreas.begin(), tile->textAreas.end(),
+                                           [&](const auto& text) { return text.name == name; });
+            ASSERT_NE(area, tile->textAreas.end()) << where << " lacks " << Narrow(name);
+            EXPECT_LE(area->rect.left + area->rect.width, tile->rect.width) << where << " " << Narrow(name);
+            EXPECT_LE(area->rect.top + area->rect.height, tile->rect.height) << where << " " << Narrow(name);
+        }
+    }
+    EXPECT_EQ(position, 5);
+    // A selected tile draws this picture over each of its value boxes.
+    const ResourceRecord& selected = m_cache.Fetch(L"stageSelected.bmp", ResourceType::BitmapFile);
+    ASSERT_TRUE(selected.loaded);
+    for (const ItemDescription& item : layout.items) {
+        if (const auto* tile = std::get_if<DpiStageWindowDescription>(&item)) {
+            for (const auto& part : tile->bitmaps) {
+                if (part.name.starts_with(L"DPIWIN")) {
+                    EXPECT_EQ(selected.width, part.rect.width) << Narrow(part.name);
+                    EXPECT_EQ(selected.height, part.rect.height) << Narrow(part.name);
+                }
             }
         }
     }
-    EXPECT_GT(texts, 100u);
 }
 
-TEST_F(SkinDataTest, TheEnglishFileTranslatesTheKeysOfTheProgram)
+// The keys the program's code asks the language table for, besides those of the layouts.
+std::vector<std::wstring> KeysOfTheProgram()
 {
-    const CLangTable* english = m_languages.Current();
-    ASSERT_NE(english, nullptr);
     std::vector<std::wstring> keys = {L"$DunmoPeraxil1800Configurator", L"$NoMouseHeading", L"$NoMouseMessage",
                                       L"$DisableAll",  L"$EnableAll",  L"$StopRecordingMacroEvents",
                                       L"$Record",      L"$CreateProfile", L"$Copy",
@@ -605,28 +778,117 @@ TEST_F(SkinDataTest, TheEnglishFileTranslatesTheKeysOfTheProgram)
             keys.push_back(std::wstring(name) + L"Up");
         }
     }
-    for (const std::wstring& key : keys)
-        EXPECT_TRUE(english->Translate(key).has_value()) << Narrow(key);
+    return keys;
 }
 
-TEST_F(SkinDataTest, TheLanguageFileRoundTripsThroughTheLanguageTable)
+// A number shown until the program writes its own (the stage count) needs no translation.
+bool IsNumber(std::wstring_view text)
 {
-    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(VANTIX_TEST_ENGLISH_SOURCE));
-    ASSERT_TRUE(bytes.has_value());
-    const LanguageSource source = ReadLanguageSource(*bytes);
-    ASSERT_FALSE(source.pairs.empty());
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
 
-    const CLangTable* english = m_languages.Current();
-    ASSERT_NE(english, nullptr);
-    // The title keeps the file's byte-order mark in front.
-    EXPECT_EQ(english->Title(), L"\xFEFF" + source.title);
-    EXPECT_EQ(english->EntryCount(), source.pairs.size());
-    for (const SourcePair& pair : source.pairs) {
-        std::wstring lookup = L"$" + pair.key;
-        std::erase(lookup, L' ');
-        const std::optional<std::wstring> text = english->Translate(lookup);
-        ASSERT_TRUE(text.has_value()) << Narrow(pair.key);
-        EXPECT_EQ(*text, pair.value) << Narrow(pair.key);
+TEST_F(SkinDataTest, EveryTextOfTheLayoutsAndTheProgramTranslatesInEveryLanguage)
+{
+    std::vector<std::wstring_view> files(kPages.begin(), kPages.end());
+    files.insert(files.end(), kPanels.begin(), kPanels.end());
+    std::vector<std::pair<std::wstring_view, std::wstring>> uses;
+    for (std::wstring_view file : files) {
+        for (const ItemDescription& item : Layout(file).items) {
+            for (std::wstring& text : TextsOf(item)) {
+                if (IsNumber(text))
+                    continue;
+                EXPECT_EQ(text.front(), L'$') << Narrow(file) << ": \"" << Narrow(text) << "\" is not a key";
+                uses.emplace_back(file, std::move(text));
+            }
+        }
+    }
+    EXPECT_GT(uses.size(), 200u);
+    for (std::wstring& key : KeysOfTheProgram())
+        uses.emplace_back(L"the program", std::move(key));
+
+    for (const InstalledLanguage& language : kLanguages) {
+        ASSERT_TRUE(m_languages.Select(language.identifier)) << language.stem;
+        const CLangTable* table = m_languages.Current();
+        ASSERT_NE(table, nullptr) << language.stem;
+        for (const auto& [where, key] : uses) {
+            const std::optional<std::wstring> text = table->Translate(key);
+            EXPECT_TRUE(text.has_value() && !text->empty()) << language.stem << ": " << Narrow(where) << " " << Narrow(key);
+        }
+    }
+}
+
+TEST_F(SkinDataTest, EveryLanguageFileRoundTripsThroughTheLanguageTable)
+{
+    for (const InstalledLanguage& language : kLanguages) {
+        const std::string sourcePath = std::string(VANTIX_TEST_LANGUAGE_SOURCES) + "/" + std::string(language.stem) + ".txt";
+        const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(sourcePath));
+        ASSERT_TRUE(bytes.has_value()) << sourcePath;
+        const LanguageSource source = ReadLanguageSource(*bytes);
+        ASSERT_FALSE(source.pairs.empty()) << sourcePath;
+
+        ASSERT_TRUE(m_languages.Select(language.identifier)) << language.stem;
+        const CLangTable* table = m_languages.Current();
+        ASSERT_NE(table, nullptr);
+        // The title keeps the file's byte-order mark in front.
+        EXPECT_EQ(table->Title(), L"\xFEFF" + source.title) << language.stem;
+        EXPECT_EQ(table->EntryCount(), source.pairs.size()) << language.stem;
+        for (const SourcePair& pair : source.pairs) {
+            std::wstring lookup = L"$" + pair.key;
+            std::erase(lookup, L' ');
+            const std::optional<std::wstring> text = table->Translate(lookup);
+            ASSERT_TRUE(text.has_value()) << language.stem << ": " << Narrow(pair.key);
+            EXPECT_EQ(*text, pair.value) << language.stem << ": " << Narrow(pair.key);
+        }
+    }
+}
+
+TEST_F(SkinDataTest, EveryLanguageTranslatesTheSameKeysAsEnglish)
+{
+    std::vector<std::wstring> englishKeys;
+    for (const InstalledLanguage& language : kLanguages) {
+        const std::string sourcePath = std::string(VANTIX_TEST_LANGUAGE_SOURCES) + "/" + std::string(language.stem) + ".txt";
+        const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(sourcePath));
+        ASSERT_TRUE(bytes.has_value()) << sourcePath;
+        std::vector<std::wstring> keys;
+        for (const SourcePair& pair : ReadLanguageSource(*bytes).pairs)
+            keys.push_back(pair.key);
+        if (englishKeys.empty())
+            englishKeys = keys;
+        else
+            EXPECT_EQ(keys, englishKeys) << language.stem;
+    }
+}
+
+// Chinese, Japanese and Korean swap every font of every layout for their own face, so no text
+// falls back to a face without their characters.
+TEST_F(SkinDataTest, CjkLanguagesDrawEveryLayoutInTheirOwnFace)
+{
+    std::vector<std::wstring_view> files(kPages.begin(), kPages.end());
+    files.insert(files.end(), kPanels.begin(), kPanels.end());
+    for (const InstalledLanguage& language : kLanguages) {
+        ASSERT_TRUE(m_languages.Select(language.identifier)) << language.stem;
+        for (std::wstring_view file : files) {
+            const LayoutDescription layout = m_reader.ReadFile(file);
+            size_t fonts = 0;
+            for (const ItemDescription& item : layout.items) {
+                std::visit(
+                    [&](const auto& d) {
+                        if constexpr (requires { d.font; }) {
+                            if (!d.font)
+                                return;
+                            const auto* font = layout.As<FontDescription>(*d.font);
+                            ASSERT_NE(font, nullptr);
+                            ++fonts;
+                            if (language.face.empty())
+                                EXPECT_EQ(font->typeface, L"Liberation Sans") << language.stem << " " << Narrow(file);
+                            else
+                                EXPECT_EQ(font->typeface, language.face) << language.stem << " " << Narrow(file);
+                        }
+                    },
+                    item);
+            }
+            EXPECT_GT(fonts, 0u) << language.stem << " " << Narrow(file);
+        }
     }
 }
 
