@@ -92,11 +92,11 @@ bool CVantixApp::InitInstance()
     if (!IsOnlyCopy())
         return false;
     PrepareProcess();
-    m_config = std::make_unique<CVantixConfig>(CSkinEnvironment::Instance().ProgramDirectory());
+    const std::wstring directory = ProgramDirectory();
+    m_config = std::make_unique<CVantixConfig>(directory);
     CreateDevice();
-    LoadLanguages();
-    ReadInstallation();
-    CSkinEnvironment::Instance().SetPanelTemplate(IDD_VANTIX_PANEL);
+    const std::wstring language = ReadInstallation();
+    PrepareSkin(directory, language, m_languageItems);
     RunMainWindow();
     TearDown();
     return false;
@@ -117,9 +117,24 @@ void CVantixApp::PrepareProcess()
     INITCOMMONCONTROLSEX controls{sizeof(controls), kCommonControlClasses};
     InitCommonControlsEx(&controls);
     m_comInitialized = SUCCEEDED(CoInitialize(nullptr));
-    const std::wstring directory = ProgramDirectory();
-    SetCurrentDirectoryW(directory.c_str());
-    CSkinEnvironment::Instance().Initialize(directory);
+    SetCurrentDirectoryW(ProgramDirectory().c_str());
+}
+
+void CVantixApp::PrepareSkin(const std::wstring& directory, std::wstring_view languageName, CItemList& languageItems)
+{
+    CSkinEnvironment& skin = CSkinEnvironment::Instance();
+    skin.Initialize(directory);
+    CLayoutLoader::Load(L"Language.xml", languageItems, nullptr);
+    if (languageName.empty() || !skin.Languages().SelectByName(languageName))
+        (void)skin.Languages().Select(CLanguageSet::kEnglish);
+    skin.SetPanelTemplate(IDD_VANTIX_PANEL);
+}
+
+void CVantixApp::ReleaseSkin(CItemList& languageItems) noexcept
+{
+    CSkinEnvironment::Instance().Languages().Clear();
+    languageItems.DestroyAll();
+    CSkinEnvironment::Instance().Release();
 }
 
 void CVantixApp::CreateDevice()
@@ -129,23 +144,14 @@ void CVantixApp::CreateDevice()
     m_config->AttachDevice(m_device.get());
 }
 
-void CVantixApp::LoadLanguages()
+std::wstring CVantixApp::ReadInstallation()
 {
-    CLayoutLoader::Load(L"Language.xml", m_languageItems, nullptr);
-}
-
-void CVantixApp::ReadInstallation()
-{
-    CLanguageSet& languages = CSkinEnvironment::Instance().Languages();
     UniqueRegKey key;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS &&
         RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Receive()) != ERROR_SUCCESS)
-    {
-        (void)languages.Select(CLanguageSet::kEnglish);
-        return;
-    }
+        return {};
     std::wstring language;
-    const bool named = ReadRegistryText(key.Get(), L"Language", language);
+    (void)ReadRegistryText(key.Get(), L"Language", language);
     std::wstring installDir;
     (void)ReadRegistryText(key.Get(), L"InstallDir", installDir);
     if (!installDir.empty() && installDir.back() == L'\\')
@@ -153,8 +159,7 @@ void CVantixApp::ReadInstallation()
     if (!installDir.empty())
         SetCurrentDirectoryW(installDir.c_str());
     ShellExecuteW(nullptr, L"open", kTrayProgram, nullptr, nullptr, SW_SHOWNORMAL);
-    if (!named || !languages.SelectByName(language))
-        (void)languages.Select(CLanguageSet::kEnglish);
+    return language;
 }
 
 void CVantixApp::RunMainWindow()
@@ -177,7 +182,5 @@ void CVantixApp::TearDown()
         m_comInitialized = false;
     }
     m_window.reset();
-    CSkinEnvironment::Instance().Languages().Clear();
-    m_languageItems.DestroyAll();
-    CSkinEnvironment::Instance().Release();
+    ReleaseSkin(m_languageItems);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "skin/win/CItemList.h"
 
@@ -41,12 +42,22 @@ public:
     // Brings a running copy's window (or its open pop-up) forward; false when none runs.
     static bool ActivateRunningCopy();
 
+    // The skin as start-up sets it up for the windows: the skin environment on `directory`, the
+    // language table and fonts of its Language.xml loaded into `languageItems`, the language
+    // `languageName` names (the registry's name: English, German, ...) made current, English
+    // when it names none, and the panels' dialog template. The panel gallery shares it.
+    static void PrepareSkin(const std::wstring& directory, std::wstring_view languageName,
+                            CItemList& languageItems);
+    // Undoes PrepareSkin: no current language, the language items destroyed, the cache released.
+    static void ReleaseSkin(CItemList& languageItems) noexcept;
+
 private:
     [[nodiscard]] bool IsOnlyCopy();
     void PrepareProcess();
     void CreateDevice();
-    void LoadLanguages();
-    void ReadInstallation();
+    // Reads the installation's key, moves to its folder and starts the tray companion; the
+    // registry's language name, empty when there is none.
+    [[nodiscard]] std::wstring ReadInstallation();
     void RunMainWindow();
     void TearDown();
 

@@ -1,0 +1,336 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the program's pages and pop-ups under Wine, per language, into
+# docs/screenshots/<Language>/:
+#   page-assign-buttons.png page-assign-keys.png page-performance.png page-profiles.png
+#   page-macros.png page-lighting.png   the real Vantix.exe, one page after the other
+#   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
+#                                       ends in "Popup", shown by PanelGallery.exe
+# Pixels outside a window's outline come out transparent: the screen behind the windows is
+# painted magenta (255, 0, 255), the colour the skins use outside their outlines, before every
+# capture (the screen has no background of its own: where a window closed it turns black), and
+# every magenta pixel is made transparent. The main window is colour-keyed, and Wine draws its
+# keyed corners black under Xvfb: so the pixels that the layout's MASK picture marks as outside
+# (white) are made transparent as well.
+#
+# Usage: scripts/take-screenshots.sh [LANGUAGE ...]
+#   LANGUAGE  registry language names (English, German, ChineseSimplified, ...); by default
+#             English ChineseSimplified Russian. A language the program does not know shows in
+#             English, as the program does.
+# Environment:
+#   VANTIX_BUILD_DIR  an existing, configured win64 build tree (default build/win64); the script
+#                     builds the program, PanelGallery, the simulated device service and the
+#                     installation data in it, nothing else
+#   VANTIX_WINEPREFIX another Wine prefix than .cache/wine (see scripts/wine-run)
+#
+# It starts its own Xvfb (1024x768x24) on the first free display of :91 to :95, registers the
+# simulated device service, writes the registry's Language and InstallDir values
+# (HKLM\Software\Dunmo\Peraxil1800) and sets the Wine X11 driver's Managed=N (Xvfb has no window
+# manager), as scripts/test.sh does. The program is single-instance: no other copy may run in
+# the same prefix meanwhile.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ROOT"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEDEBUG=-all
+
+if [[ $# -gt 0 ]]; then
+    LANGUAGES=("$@")
+else
+    LANGUAGES=(English ChineseSimplified Russian)
+fi
+BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
+PROGRAM_DIR="$BUILD_DIR/program"
+PROGRAM_EXE="$PROGRAM_DIR/Vantix.exe"
+GALLERY_EXE="$BUILD_DIR/tests/skindata/win/PanelGallery.exe"
+DEVICE_SERVICE_DLL="$BUILD_DIR/simulator/PeraxilSim.dll"
+OUTPUT_DIR="$ROOT/docs/screenshots"
+WINE_RUN="$ROOT/scripts/wine-run"
+REGISTRY_KEY='HKLM\Software\Dunmo\Peraxil1800'
+WINDOW_NAME='Peraxil'
+CONVERT=/usr/bin/convert
+SCREEN_WIDTH=1024
+SCREEN_HEIGHT=768
+
+# Main window items (MainPage.xml, RECT left/top/width/height in window coordinates): the tabs at
+# top 72, height 36, width 172; the link to the assign-keys page (AssignButtons.xml,
+# TEXT_THUMBGRIDVIEW_BUTTON, RECT 704 130 220 24, right-justified: clicked near its right end);
+# BUTTON_CANCEL at 710 570 110 32.
+TAB_Y=$((72 + 36 / 2))
+TAB_WIDTH=172
+declare -A TAB_LEFT=(
+    [assign-buttons]=24   # BUTTON_ASSIGNBUTTONS
+    [performance]=200     # BUTTON_ADJUSTPERFORMANCE
+    [profiles]=376        # BUTTON_MANAGEPROFILES
+    [macros]=552          # BUTTON_MANAGEMACROS
+    [lighting]=728        # BUTTON_LIGHTINGMAINTENANCE
+)
+KEYS_LINK_X=$((704 + 220 - 16))
+KEYS_LINK_Y=$((130 + 24 / 2))
+CANCEL_X=$((710 + 110 / 2))
+CANCEL_Y=$((570 + 32 / 2))
+
+# Timeouts, in tenths of a second.
+WINDOW_WAIT=300
+READY_WAIT=300
+EXIT_WAIT=100
+# Rounds of the drawn-and-settled check (two equal captures 0.4 s apart).
+SETTLE_ROUNDS=25
+
+XVFB_PID=""
+PROGRAM_PID=""
+GALLERY_PID=""
+WORK_DIR=""
+FAILURES=0
+
+log() { printf '[screenshots] %s\n' "$*"; }
+warn() { printf '[screenshots] WARNING: %s\n' "$*" >&2; }
+die() { printf '[screenshots] %s\n' "$*" >&2; exit 1; }
+
+stop_process() {
+    local pid=$1
+    [[ -n $pid ]] || return 0
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+}
+
+cleanup() {
+    exec 7>&- 2>/dev/null || true
+    stop_process "$GALLERY_PID"
+    stop_process "$PROGRAM_PID"
+    stop_process "$XVFB_PID"
+    if [[ -n $WORK_DIR ]]; then
+        rm -rf "$WORK_DIR"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+build() {
+    [[ -f $BUILD_DIR/CMakeCache.txt ]] ||
+        die "no configured build tree in $BUILD_DIR (cmake --preset win64 -B $BUILD_DIR)"
+    log "building the program, PanelGallery and the device service in $BUILD_DIR"
+    cmake --build "$BUILD_DIR" -j2 --target vantix_program panel_gallery PeraxilSim vantix_skindata
+    for file in "$PROGRAM_EXE" "$GALLERY_EXE" "$DEVICE_SERVICE_DLL"; do
+        [[ -f $file ]] || die "no $file after the build"
+    done
+}
+
+# Xvfb on the first free display of :91 to :95.
+start_display() {
+    local number
+    for number in 91 92 93 94 95; do
+        [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
+        Xvfb ":$number" -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp \
+            >"$WORK_DIR/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 50); do
+            if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+                export DISPLAY=":$number"
+                log "Xvfb on $DISPLAY"
+                "$CONVERT" -size "${SCREEN_WIDTH}x${SCREEN_HEIGHT}" 'xc:#ff00ff' "$WORK_DIR/screen.png"
+                paint_screen
+                return 0
+            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        stop_process "$XVFB_PID"
+        XVFB_PID=""
+    done
+    die "no free display among :91 to :95"
+}
+
+# Paints the screen magenta around the windows (drawing on the root window leaves them alone).
+paint_screen() {
+    timeout 20 display -window root "$WORK_DIR/screen.png" >/dev/null 2>&1 || true
+    local pixel
+    pixel=$(import -window root -crop "1x1+$((SCREEN_WIDTH - 1))+$((SCREEN_HEIGHT - 1))" +repage txt:- 2>/dev/null |
+        tail -n 1)
+    [[ $pixel == *'#FF00FF'* || $pixel == *'#FFFF0000FFFF'* || $pixel == *magenta* ]] ||
+        die "could not paint the screen magenta (got: $pixel)"
+}
+
+prepare_wine() {
+    log "registering the simulated device service"
+    "$ROOT/scripts/register-simulator.sh" "$DEVICE_SERVICE_DLL" >/dev/null
+    "$WINE_RUN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    INSTALL_DIR=$("$WINE_RUN" winepath -w "$PROGRAM_DIR" </dev/null 2>/dev/null | tr -d '\r')
+    [[ -n $INSTALL_DIR ]] || die "winepath could not name $PROGRAM_DIR"
+}
+
+write_language() {
+    "$WINE_RUN" reg add "$REGISTRY_KEY" /v Language /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
+    "$WINE_RUN" reg add "$REGISTRY_KEY" /v InstallDir /t REG_SZ /d "$INSTALL_DIR" /f </dev/null >/dev/null 2>&1
+}
+
+# capture FILE WIDTH HEIGHT X Y: the screen's area as it is now.
+capture() {
+    import -window root -crop "${2}x${3}+${4}+${5}" +repage "$1" 2>/dev/null
+}
+
+# The mask picture (skins\) that a layout file of xml\ names; empty when it names none.
+layout_mask() {
+    local mask
+    mask=$(sed -n 's:.*<MASK>[[:space:]]*\([^<]*[^<[:space:]]\)[[:space:]]*</MASK>.*:\1:p' "$PROGRAM_DIR/xml/$1" | head -n 1)
+    [[ -n $mask && -f $PROGRAM_DIR/skins/$mask ]] && printf '%s' "$PROGRAM_DIR/skins/$mask"
+    return 0
+}
+
+# save FILE WIDTH HEIGHT X Y [MASK]: waits until the area stays the same for 0.4 s (at most
+# SETTLE_ROUNDS rounds), then keeps it with magenta, and what MASK marks outside, transparent.
+save() {
+    local target=$1 mask=${6:-} before="$WORK_DIR/before.png" after="$WORK_DIR/after.png" settled=0
+    paint_screen
+    capture "$before" "$2" "$3" "$4" "$5"
+    for _ in $(seq "$SETTLE_ROUNDS"); do
+        sleep 0.4
+        capture "$after" "$2" "$3" "$4" "$5"
+        if compare -metric AE "$before" "$after" null: >/dev/null 2>&1; then
+            settled=1
+            break
+        fi
+        mv "$after" "$before"
+    done
+    [[ $settled == 1 ]] || warn "$(basename "$target"): the picture kept changing; kept the last one"
+    if [[ -n $mask && $(identify -format '%wx%h' "$mask" 2>/dev/null) == "${2}x${3}" ]]; then
+        "$CONVERT" "$after" \( "$mask" -colorspace gray -negate \) -alpha off -compose CopyOpacity -composite \
+            -fuzz 0 -transparent '#ff00ff' "$target"
+    else
+        [[ -n $mask ]] && warn "$(basename "$target"): $(basename "$mask") is not ${2}x${3}; magenta alone is transparent"
+        "$CONVERT" "$after" -fuzz 0 -transparent '#ff00ff' "$target"
+    fi
+    log "saved ${target#"$ROOT"/}"
+}
+
+# Moves the pointer off every window, so that nothing shows hovered.
+park_pointer() {
+    xdotool mousemove $((SCREEN_WIDTH - 1)) $((SCREEN_HEIGHT - 1))
+}
+
+click() {
+    xdotool mousemove "$1" "$2" click 1
+    sleep 0.3
+    park_pointer
+}
+
+# The main window's X window id, once it is mapped; empty after WINDOW_WAIT.
+find_main_window() {
+    local id=""
+    for _ in $(seq "$WINDOW_WAIT"); do
+        id=$(xdotool search --onlyvisible --name "$WINDOW_NAME" 2>/dev/null | head -n 1 || true)
+        [[ -n $id ]] && break
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    printf '%s' "$id"
+}
+
+shoot_pages() {
+    local language=$1 folder=$2 window X Y WIDTH HEIGHT mask
+    mask=$(layout_mask MainPage.xml)
+    write_language "$language"
+    park_pointer
+    (cd "$PROGRAM_DIR" && exec "$WINE_RUN" "$PROGRAM_EXE" </dev/null >"$WORK_DIR/program.log" 2>&1) &
+    PROGRAM_PID=$!
+    window=$(find_main_window)
+    if [[ -z $window ]]; then
+        warn "$language: the program's window did not appear (is another copy running in the prefix?)"
+        FAILURES=$((FAILURES + 1))
+        stop_process "$PROGRAM_PID"
+        PROGRAM_PID=""
+        return 0
+    fi
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    log "$language: main window ${WIDTH}x${HEIGHT} at $X,$Y"
+    local page
+    for page in assign-buttons assign-keys performance profiles macros lighting; do
+        if [[ $page == assign-keys ]]; then
+            click $((X + TAB_LEFT[assign-buttons] + TAB_WIDTH / 2)) $((Y + TAB_Y))
+            sleep 0.5
+            click $((X + KEYS_LINK_X)) $((Y + KEYS_LINK_Y))
+        else
+            click $((X + TAB_LEFT[$page] + TAB_WIDTH / 2)) $((Y + TAB_Y))
+        fi
+        save "$folder/page-$page.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    done
+    # Cancel closes the window; the process ends by itself or is ended.
+    click $((X + CANCEL_X)) $((Y + CANCEL_Y))
+    for _ in $(seq "$EXIT_WAIT"); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && warn "$language: the program did not close on Cancel; ending it"
+    stop_process "$PROGRAM_PID"
+    PROGRAM_PID=""
+}
+
+# The text PanelGallery appends to a pop-up's heading: pop-ups that name a profile or macro.
+heading_text() {
+    case $1 in
+        DuplicateMacro*|ExportMacro*|ConfirmDeleteMacro*) printf ': Combo 1' ;;
+        Duplicate*|Export*Warning*|DisallowDelete*|ConfirmDelete*|SelectApplication*|ProfileRename*)
+            printf ': Gaming' ;;
+    esac
+}
+
+shoot_popup() {
+    local language=$1 folder=$2 layout=$3 stem append line="" width height
+    stem=${layout%.xml}
+    append=$(heading_text "$stem")
+    local arguments=("$GALLERY_EXE" "$PROGRAM_DIR" "$language" "$layout")
+    [[ -n $append ]] && arguments+=("$append")
+    rm -f "$WORK_DIR/gallery.in" "$WORK_DIR/gallery.out"
+    mkfifo "$WORK_DIR/gallery.in"
+    "$WINE_RUN" "${arguments[@]}" <"$WORK_DIR/gallery.in" >"$WORK_DIR/gallery.out" 2>"$WORK_DIR/gallery.err" &
+    GALLERY_PID=$!
+    exec 7>"$WORK_DIR/gallery.in"
+    for _ in $(seq "$READY_WAIT"); do
+        line=$(grep -a -m 1 -E '^(READY|ERROR)' "$WORK_DIR/gallery.out" 2>/dev/null | tr -d '\r' || true)
+        [[ -n $line ]] && break
+        kill -0 "$GALLERY_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [[ $line == READY* ]]; then
+        read -r _ width height <<<"$line"
+        save "$folder/$stem.png" "$width" "$height" 0 0 "$(layout_mask "$layout")"
+    else
+        warn "$language/$stem: PanelGallery did not show the panel (${line:-no answer})"
+        FAILURES=$((FAILURES + 1))
+    fi
+    echo >&7 || true
+    exec 7>&-
+    for _ in $(seq "$EXIT_WAIT"); do
+        kill -0 "$GALLERY_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    stop_process "$GALLERY_PID"
+    GALLERY_PID=""
+}
+
+WORK_DIR=$(mktemp -d)
+build
+start_display
+prepare_wine
+for language in "${LANGUAGES[@]}"; do
+    folder="$OUTPUT_DIR/$language"
+    mkdir -p "$folder"
+    log "$language"
+    shoot_pages "$language" "$folder"
+    shopt -s nullglob
+    popups=("$PROGRAM_DIR"/xml/*Popup.xml)
+    shopt -u nullglob
+    for path in "${popups[@]}"; do
+        shoot_popup "$language" "$folder" "$(basename "$path")"
+    done
+done
+if [[ $FAILURES -gt 0 ]]; then
+    die "$FAILURES screenshot(s) could not be taken"
+fi
+log "done: $OUTPUT_DIR"

@@ -1,0 +1,146 @@
+// Shows one layout of a program folder as the program shows its pop-ups, modeless at the
+// screen's top left corner, so that a screenshot can be taken of it
+// (scripts/take-screenshots.sh runs it once per pop-up and language).
+//
+// Usage: PanelGallery PROGRAM_FOLDER LANGUAGE LAYOUT [HEADING_TEXT]
+//   PROGRAM_FOLDER  the installation folder (xml\, skins\, fonts\, lang\); a host path such as
+//                   /work/build/program is read as drive Z:
+//   LANGUAGE        the registry's language name (English, German, ...)
+//   LAYOUT          a layout file of xml\, e.g. NoMousePopup.xml
+//   HEADING_TEXT    appended to TEXT_WARNDLG_HEADING, as for pop-ups that name a profile
+//
+// Prints "READY <width> <height>" once the panel is drawn, then stays until a line is read from
+// standard input or it is closed. Prints "ERROR <reason>" and exits with 1 when the layout gives
+// no panel.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "VantixApp/CVantixApp.h"
+#include "VantixApp/CVantixWarningDlg.h"
+#include "controls/CListPanelPopup.h"
+#include "skin/win/CItemList.h"
+#include "skin/win/CSkinEnvironment.h"
+#include "skin/win/UniqueHandle.h"
+
+namespace {
+
+constexpr int kDrawRounds = 20;
+
+std::wstring WindowsFolder(std::wstring folder)
+{
+    if (!folder.empty() && folder.front() == L'/')
+        folder.insert(0, L"Z:");
+    for (wchar_t& c : folder)
+        if (c == L'/')
+            c = L'\\';
+    if (!folder.empty() && folder.back() != L'\\')
+        folder.push_back(L'\\');
+    return folder;
+}
+
+void Say(const char* format, int first = 0, int second = 0)
+{
+    std::printf(format, first, second);
+    std::fflush(stdout);
+}
+
+// Runs the thread's messages that are waiting, `rounds` times with a short pause between.
+void Pump(int rounds)
+{
+    MSG message{};
+    for (int round = 0; round < rounds; ++round)
+    {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+// Ends the window thread's loop once standard input gives a line or closes.
+DWORD WINAPI WaitForInput(void* parameter)
+{
+    const auto thread = static_cast<DWORD>(reinterpret_cast<uintptr_t>(parameter));
+    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    char c = 0;
+    DWORD read = 0;
+    if (input != nullptr && input != INVALID_HANDLE_VALUE)
+        while (ReadFile(input, &c, 1, &read, nullptr) && read == 1 && c != '\n')
+        {
+        }
+    PostThreadMessageW(thread, WM_QUIT, 0, 0);
+    return 0;
+}
+
+int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
+{
+    CVantixWarningDlg panel(WarningRequest{layout, headingText, L""}, nullptr);
+    if (!panel.CreateModeless(nullptr) || panel.Background() == nullptr)
+    {
+        Say("ERROR the layout gives no panel with a background\n");
+        return 1;
+    }
+    const RECT& size = panel.PanelRect();
+    SetWindowPos(panel.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    UpdateWindow(panel.Handle());
+    Pump(kDrawRounds);
+    RedrawWindow(panel.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(kDrawRounds);
+    GdiFlush();
+    Say("READY %d %d\n", size.right - size.left, size.bottom - size.top);
+
+    const UniqueHandle waiter(CreateThread(
+        nullptr, 0, &WaitForInput, reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr));
+    if (!waiter)
+        return 1;
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main()
+{
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr || count < 4 || count > 5)
+    {
+        Say("ERROR usage: PanelGallery PROGRAM_FOLDER LANGUAGE LAYOUT [HEADING_TEXT]\n");
+        return 2;
+    }
+    const std::wstring folder = WindowsFolder(arguments[1]);
+    const std::wstring language = arguments[2];
+    const std::wstring layout = arguments[3];
+    const std::wstring headingText = count == 5 ? arguments[4] : L"";
+    LocalFree(arguments);
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    const bool com = SUCCEEDED(CoInitialize(nullptr));
+    CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
+
+    CItemList languageItems;
+    CVantixApp::PrepareSkin(folder, language, languageItems);
+    CListPanelPopup listPopup;
+    CSkinEnvironment::Instance().SetListPopup(&listPopup);
+    const int result = ShowPanel(layout, headingText);
+    CSkinEnvironment::Instance().SetListPopup(nullptr);
+    CVantixApp::ReleaseSkin(languageItems);
+    if (com)
+        CoUninitialize();
+    return result;
+}
