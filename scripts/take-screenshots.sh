@@ -209,8 +209,18 @@ save() {
     log "saved ${target#"$ROOT"/}"
 }
 
-# Moves the pointer off every window, so that nothing shows hovered.
+# A point of the main window that no item covers on any page (screen coordinates), once the
+# window is known.
+BLANK_POINT=()
+
+# Moves the pointer off every window, so that nothing shows hovered. An item that shows hover
+# holds the mouse capture until the pointer moves over another window, and Wine reports no
+# motion over the bare X root: so the pointer first crosses a blank point of the main window.
 park_pointer() {
+    if [[ ${#BLANK_POINT[@]} -eq 2 ]]; then
+        xdotool mousemove "${BLANK_POINT[0]}" "${BLANK_POINT[1]}"
+        sleep 0.2
+    fi
     xdotool mousemove $((SCREEN_WIDTH - 1)) $((SCREEN_HEIGHT - 1))
 }
 
@@ -249,6 +259,8 @@ shoot_pages() {
     fi
     eval "$(xdotool getwindowgeometry --shell "$window")"
     log "$language: main window ${WIDTH}x${HEIGHT} at $X,$Y"
+    # The bottom of the page area, between the page's items and the footer.
+    BLANK_POINT=($((X + 480)) $((Y + 550)))
     local page
     for page in assign-buttons assign-keys performance profiles macros lighting; do
         if [[ $page == assign-keys ]]; then
@@ -267,6 +279,7 @@ shoot_pages() {
         sleep 0.1
     done
     kill -0 "$PROGRAM_PID" 2>/dev/null && warn "$language: the program did not close on Cancel; ending it"
+    BLANK_POINT=()
     stop_process "$PROGRAM_PID"
     PROGRAM_PID=""
 }

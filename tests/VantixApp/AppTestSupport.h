@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "VantixApp/CVantixApp.h"
@@ -62,24 +63,19 @@ public:
     std::vector<WarningRequest> requests;
 };
 
-// The skin environment on the build's program folder with the English texts, as start-up sets
-// it up; torn down again after the test program.
+// The skin environment on the build's program folder with the texts of `language` (a registry
+// language name), as start-up sets it up; torn down again after the test.
 class SkinEnvironmentScope
 {
 public:
-    SkinEnvironmentScope()
+    explicit SkinEnvironmentScope(std::wstring_view language = L"English")
     {
         CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
-        CSkinEnvironment::Instance().Initialize(ProgramFolder());
-        CLayoutLoader::Load(L"Language.xml", m_languages, nullptr);
-        (void)CSkinEnvironment::Instance().Languages().Select(CLanguageSet::kEnglish);
+        CVantixApp::PrepareSkin(ProgramFolder(), language, m_languages);
     }
-    ~SkinEnvironmentScope()
-    {
-        CSkinEnvironment::Instance().Languages().Clear();
-        m_languages.DestroyAll();
-        CSkinEnvironment::Instance().Release();
-    }
+    ~SkinEnvironmentScope() { CVantixApp::ReleaseSkin(m_languages); }
+    SkinEnvironmentScope(const SkinEnvironmentScope&) = delete;
+    SkinEnvironmentScope& operator=(const SkinEnvironmentScope&) = delete;
 
 private:
     CItemList m_languages;
