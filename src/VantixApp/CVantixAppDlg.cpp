@@ -222,9 +222,15 @@ bool CVantixAppDlg::IsPageShown(unsigned pageBit) const
 void CVantixAppDlg::ShowPage(unsigned pageBits)
 {
     const int index = PageIndex(pageBits);
-    if (index < 0 || m_currentPage == &m_pages[static_cast<size_t>(index)])
+    if (index < 0)
         return;
     const unsigned pageBit = 1u << index;
+    if (m_currentPage == &m_pages[static_cast<size_t>(index)])
+    {
+        // A press on the shown page's tab has toggled that tab off: only its look comes back.
+        SelectTabs(pageBit);
+        return;
+    }
     for (size_t other = 0; other < PageBit::kPageCount; ++other)
         m_pages[other].ShowAll(other == static_cast<size_t>(index));
     SelectTabs(pageBit);

@@ -193,6 +193,22 @@ TEST_F(MainWindowPagesTest, ChoosingTheShownPageDoesNotRedraw)
     EXPECT_TRUE(GetUpdateRect(window->Handle(), nullptr, FALSE));
 }
 
+TEST_F(MainWindowPagesTest, PressingTheShownPagesTabKeepsItSelected)
+{
+    Open();
+    window->ShowPage(PageBit::kPerformance);
+    ASSERT_TRUE(PumpUntil([this] { return GetUpdateRect(window->Handle(), nullptr, FALSE) == FALSE; }));
+    auto* tab = dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::BUTTON_ADJUSTPERFORMANCE));
+    ASSERT_NE(tab, nullptr);
+    ASSERT_TRUE(tab->IsChecked());
+    // The mouse's press on a check box toggles it before the window hears of it.
+    SendMessageW(tab->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(tab->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(tab->IsChecked());
+    EXPECT_EQ(window->CurrentPage(), window->PageItems(PageBit::kPerformance));
+    EXPECT_FALSE(GetUpdateRect(window->Handle(), nullptr, FALSE));
+}
+
 TEST_F(MainWindowPagesTest, BackgroundDragsTheWindowAndItemsDoNot)
 {
     Open();
