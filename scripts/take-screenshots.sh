@@ -201,10 +201,10 @@ save() {
     [[ $settled == 1 ]] || warn "$(basename "$target"): the picture kept changing; kept the last one"
     if [[ -n $mask && $(identify -format '%wx%h' "$mask" 2>/dev/null) == "${2}x${3}" ]]; then
         "$CONVERT" "$after" \( "$mask" -colorspace gray -negate \) -alpha off -compose CopyOpacity -composite \
-            -fuzz 0 -transparent '#ff00ff' "$target"
+            -fuzz 0 -transparent '#ff00ff' $PNG_OPTIONS "$target"
     else
         [[ -n $mask ]] && warn "$(basename "$target"): $(basename "$mask") is not ${2}x${3}; magenta alone is transparent"
-        "$CONVERT" "$after" -fuzz 0 -transparent '#ff00ff' "$target"
+        "$CONVERT" "$after" -fuzz 0 -transparent '#ff00ff' $PNG_OPTIONS "$target"
     fi
     log "saved ${target#"$ROOT"/}"
 }
@@ -212,6 +212,9 @@ save() {
 # A point of the main window that no item covers on any page (screen coordinates), once the
 # window is known.
 BLANK_POINT=()
+
+# Pictures without time stamps or other metadata: an unchanged screen gives the same file.
+PNG_OPTIONS="-strip"
 
 # Moves the pointer off every window, so that nothing shows hovered. An item that shows hover
 # holds the mouse capture until the pointer moves over another window, and Wine reports no
