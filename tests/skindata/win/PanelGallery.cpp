@@ -28,6 +28,7 @@
 #include "skin/win/CItemList.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/UniqueHandle.h"
+#include "../../support/WindowTestSupport.h"
 
 namespace {
 
@@ -49,21 +50,6 @@ void Say(const char* format, int first = 0, int second = 0)
 {
     std::printf(format, first, second);
     std::fflush(stdout);
-}
-
-// Runs the thread's messages that are waiting, `rounds` times with a short pause between.
-void Pump(int rounds)
-{
-    MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
 }
 
 // Ends the window thread's loop once standard input gives a line or closes.
@@ -92,9 +78,9 @@ int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
     const RECT& size = panel.PanelRect();
     SetWindowPos(panel.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     UpdateWindow(panel.Handle());
-    Pump(kDrawRounds);
+    wintest::PumpMessages(kDrawRounds);
     RedrawWindow(panel.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Pump(kDrawRounds);
+    wintest::PumpMessages(kDrawRounds);
     GdiFlush();
     Say("READY %d %d\n", size.right - size.left, size.bottom - size.top);
 
