@@ -458,6 +458,17 @@ LanguageSource ReadLanguageSource(const std::string& bytes)
     return source;
 }
 
+// The readable source of an installed language, from the repository's language folder; nullopt
+// when it cannot be read.
+std::optional<LanguageSource> ReadLanguageSourceOf(std::string_view stem)
+{
+    const std::string path = std::string(VANTIX_TEST_LANGUAGE_SOURCES) + "/" + std::string(stem) + ".txt";
+    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(path));
+    if (!bytes)
+        return std::nullopt;
+    return ReadLanguageSource(*bytes);
+}
+
 class SkinDataTest : public testing::Test
 {
 protected:
@@ -820,11 +831,10 @@ TEST_F(SkinDataTest, EveryTextOfTheLayoutsAndTheProgramTranslatesInEveryLanguage
 TEST_F(SkinDataTest, EveryLanguageFileRoundTripsThroughTheLanguageTable)
 {
     for (const InstalledLanguage& language : kLanguages) {
-        const std::string sourcePath = std::string(VANTIX_TEST_LANGUAGE_SOURCES) + "/" + std::string(language.stem) + ".txt";
-        const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(sourcePath));
-        ASSERT_TRUE(bytes.has_value()) << sourcePath;
-        const LanguageSource source = ReadLanguageSource(*bytes);
-        ASSERT_FALSE(source.pairs.empty()) << sourcePath;
+        const std::optional<LanguageSource> read = ReadLanguageSourceOf(language.stem);
+        ASSERT_TRUE(read.has_value()) << language.stem;
+        const LanguageSource& source = *read;
+        ASSERT_FALSE(source.pairs.empty()) << language.stem;
 
         ASSERT_TRUE(m_languages.Select(language.identifier)) << language.stem;
         const CLangTable* table = m_languages.Current();
@@ -846,11 +856,10 @@ TEST_F(SkinDataTest, EveryLanguageTranslatesTheSameKeysAsEnglish)
 {
     std::vector<std::wstring> englishKeys;
     for (const InstalledLanguage& language : kLanguages) {
-        const std::string sourcePath = std::string(VANTIX_TEST_LANGUAGE_SOURCES) + "/" + std::string(language.stem) + ".txt";
-        const std::optional<std::string> bytes = platform::ReadFileBytes(platform::FromUtf8(sourcePath));
-        ASSERT_TRUE(bytes.has_value()) << sourcePath;
+        const std::optional<LanguageSource> source = ReadLanguageSourceOf(language.stem);
+        ASSERT_TRUE(source.has_value()) << language.stem;
         std::vector<std::wstring> keys;
-        for (const SourcePair& pair : ReadLanguageSource(*bytes).pairs)
+        for (const SourcePair& pair : source->pairs)
             keys.push_back(pair.key);
         if (englishKeys.empty())
             englishKeys = keys;
