@@ -35,7 +35,7 @@ apt_update() {
 # 1. Packages
 # ---------------------------------------------------------------------------------------------
 PACKAGES=(
-    cmake ninja-build g++ make
+    cmake ninja-build g++ make ccache
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev
     wine wine64
