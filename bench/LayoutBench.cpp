@@ -8,10 +8,10 @@
 #include <string>
 
 #include "skin/CLanguageSet.h"
-#include "skin/VocabularyTables.h"
 #include "skin/layout/CLayoutReader.h"
 #include "skin/layout/CResourceCache.h"
 #include "skin/layout/IResourceLoader.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace {
 

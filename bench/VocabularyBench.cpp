@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/TextCase.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "skin/ItemIds.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "device/CDeviceSession.h"
 #include "device/IMouseDevice.h"
 #include "device/win/CFileVersions.h"
-#include "skin/ItemIds.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CTextItem.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "VantixApp/CPerformancePage.h"
 
 #include "config/CVantixConfig.h"
-#include "skin/ItemIds.h"
 #include "skin/win/CGUIItem.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "VantixApp/CPopupBox.h"
 
-#include "skin/ItemIds.h"
+#include "vocabulary/ItemIds.h"
 
 CPopupBox::CPopupBox(std::wstring layoutFile, int templateId, HWND owner)
     : CGUIPanel(std::move(layoutFile), templateId, owner)

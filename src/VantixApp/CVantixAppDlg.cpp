@@ -6,6 +6,16 @@
 #include <cwchar>
 #include <string>
 
+#include "config/CVantixConfig.h"
+#include "device/CDeviceSession.h"
+#include "device/CMouse.h"
+#include "device/DevicePath.h"
+#include "skin/CLangTable.h"
+#include "skin/CLanguageSet.h"
+#include "skin/win/CBitmapBtn.h"
+#include "skin/win/CLayoutLoader.h"
+#include "skin/win/CSkinEnvironment.h"
+#include "skin/win/CTextItem.h"
 #include "VantixApp/CAssignPage.h"
 #include "VantixApp/CLightingPage.h"
 #include "VantixApp/CMacrosPage.h"
@@ -14,17 +24,7 @@
 #include "VantixApp/LinkAddresses.h"
 #include "VantixApp/MainWindowBindings.h"
 #include "VantixApp/VantixResource.h"
-#include "config/CVantixConfig.h"
-#include "device/CDeviceSession.h"
-#include "device/CMouse.h"
-#include "device/DevicePath.h"
-#include "skin/CLangTable.h"
-#include "skin/CLanguageSet.h"
-#include "skin/ItemIds.h"
-#include "skin/win/CBitmapBtn.h"
-#include "skin/win/CLayoutLoader.h"
-#include "skin/win/CSkinEnvironment.h"
-#include "skin/win/CTextItem.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

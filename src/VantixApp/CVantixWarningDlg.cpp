@@ -1,7 +1,7 @@
 #include "VantixApp/CVantixWarningDlg.h"
 
-#include "skin/ItemIds.h"
 #include "skin/win/CTextItem.h"
+#include "vocabulary/ItemIds.h"
 
 CVantixWarningDlg::CVantixWarningDlg(const WarningRequest& request, HWND owner)
     : CPopupBox(request.layoutFile, kTemplate, owner),

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/ItemIds.h"
+#include "vocabulary/ItemIds.h"
 
 // The web pages behind the link buttons of the main window, in one place.
 struct LinkAddress

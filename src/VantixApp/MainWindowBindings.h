@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "skin/ItemIds.h"
 #include "skin/layout/ItemKind.h"
+#include "vocabulary/ItemIds.h"
 
 // The items the main window binds after loading its layouts: where each is looked up (the main
 // page, or the index of a page layout) and the kind it must have.

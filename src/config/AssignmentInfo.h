@@ -6,33 +6,8 @@
 #include <string_view>
 
 #include "platform/Guid.h"
-
-// Function codes a button or keypad key can carry; -1 is "unassigned".
-namespace FunctionCode {
-inline constexpr int32_t kUnassigned = -1;
-inline constexpr int32_t kClick = 0;
-inline constexpr int32_t kMenu = 1;
-inline constexpr int32_t kUniversalScrolling = 2;
-inline constexpr int32_t kDoubleClick = 3;
-inline constexpr int32_t kSingleKey = 4;
-inline constexpr int32_t kMacro = 5;
-inline constexpr int32_t kMacroByName = 6;
-inline constexpr int32_t kButtonOff = 7;
-inline constexpr int32_t kOnTheFlySensitivity = 9;
-inline constexpr int32_t kProfile = 20;
-inline constexpr int32_t kProfileByName = 21;
-inline constexpr int32_t kBackward = 31;
-inline constexpr int32_t kForward = 32;
-inline constexpr int32_t kScrollUp = 39;
-inline constexpr int32_t kScrollDown = 40;
-inline constexpr int32_t kLast = 61;
-}  // namespace FunctionCode
-
-// Key flags of a single-key assignment (and of key records in general).
-inline constexpr uint8_t kKeyFlagExtended = 0x01;
-inline constexpr uint8_t kKeyFlagAlt = 0x02;
-inline constexpr uint8_t kKeyFlagCtrl = 0x04;
-inline constexpr uint8_t kKeyFlagShift = 0x08;
+#include "vocabulary/FunctionCodes.h"
+#include "vocabulary/KeyFlags.h"
 
 // What a button or keypad key does: a function code and an 80-byte parameter block whose
 // meaning depends on the code. Bytes a code does not use are zero, so records compare and copy

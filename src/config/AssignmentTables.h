@@ -9,8 +9,8 @@
 
 #include "config/AssignmentInfo.h"
 
-// The fixed tables around button and key assignments: the language keys that name function
-// codes and buttons, which codes each button may take, and the defaults of a new profile.
+// The fixed tables around button and key assignments: which codes each button may take, and the
+// defaults of a new profile. (The language keys naming codes and buttons are vocabulary/NameKeys.h.)
 namespace AssignmentTables {
 
 // Button numbers that hold button assignments on this mouse.
@@ -24,12 +24,6 @@ inline constexpr int32_t kButtonScrollDown = 11;
 // 1 to 0, minus and equals, then numeric-pad 1 to 9, 0, minus and plus.
 inline constexpr std::array<uint32_t, 24> kKeypadKeys = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
                                                          79, 80, 81, 75, 76, 77, 71, 72, 73, 82, 74, 78};
-
-// Language key naming a function code; empty for codes outside 0 to 61.
-[[nodiscard]] std::wstring_view FunctionNameKey(int32_t code) noexcept;
-
-// Language key naming a button number; "<null>" for 0, empty for numbers without a name.
-[[nodiscard]] std::wstring_view ButtonNameKey(int32_t button) noexcept;
 
 // The codes a button (or, with any other number, a keypad key) may take, in the order the
 // choice list shows them. Codes 6 and 21 are implied by 5 and 20.

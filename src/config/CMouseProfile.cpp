@@ -7,6 +7,7 @@
 #include "config/IniFile.h"
 #include "config/ProfileFileNames.h"
 #include "platform/FileSystem.h"
+#include "vocabulary/NameKeys.h"
 
 namespace {
 
@@ -259,7 +260,7 @@ void CMouseProfile::ListAllowedFunctions(std::vector<std::wstring>& list, int32_
 {
     list.clear();
     for (int32_t code : AssignmentTables::AllowedFunctions(button))
-        list.emplace_back(AssignmentTables::FunctionNameKey(code));
+        list.emplace_back(NameKeys::FunctionNameKey(code));
 }
 
 bool CMouseProfile::SaveToFile(std::wstring& baseName, const std::wstring& folder, const std::wstring& extension)

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "config/AssignmentInfo.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/KeyFlags.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace {
 

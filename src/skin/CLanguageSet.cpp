@@ -3,7 +3,7 @@
 #include "platform/TextCase.h"
 #include "skin/CLangTable.h"
 #include "skin/IKeyboardLayouts.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/VocabularyTables.h"
 
 CLanguageSet& CLanguageSet::Instance()
 {

@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "AppTestSupport.h"
-#include "VantixApp/CVantixAppDlg.h"
 #include "config/CVantixConfig.h"
 #include "device/CDeviceSession.h"
 #include "device/CMouse.h"
 #include "simulator/SimulatedService.h"
-#include "skin/ItemIds.h"
 #include "support/TempFolder.h"
+#include "VantixApp/CVantixAppDlg.h"
+#include "vocabulary/ItemIds.h"
 
 // The main window made modeless over a simulated mouse, with the configuration and device
 // object made as start-up makes them. Pop-ups are recorded, not shown, unless a test says so.

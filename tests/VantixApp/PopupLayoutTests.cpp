@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "AppTestSupport.h"
-#include "VantixApp/CVantixWarningDlg.h"
-#include "skin/ItemIds.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CTextItem.h"
+#include "VantixApp/CVantixWarningDlg.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

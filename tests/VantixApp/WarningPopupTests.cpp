@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
-#include "VantixApp/CVantixWarningDlg.h"
-#include "skin/ItemIds.h"
 #include "skin/win/CTextItem.h"
+#include "VantixApp/CVantixWarningDlg.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "config/AssignmentTables.h"
 #include "config/CMouseProfile.h"
+#include "vocabulary/NameKeys.h"
 
 namespace {
 
@@ -51,17 +52,17 @@ TEST(AssignmentInfoTest, GuidReferencesRoundTrip)
 
 TEST(AssignmentTablesTest, NamesOfCodesAndButtons)
 {
-    EXPECT_EQ(AssignmentTables::FunctionNameKey(0), L"$click");
-    EXPECT_EQ(AssignmentTables::FunctionNameKey(6), L"$macro");
-    EXPECT_EQ(AssignmentTables::FunctionNameKey(21), L"$profile");
-    EXPECT_EQ(AssignmentTables::FunctionNameKey(61), L"$launchprogram");
-    EXPECT_EQ(AssignmentTables::FunctionNameKey(62), L"");
-    EXPECT_EQ(AssignmentTables::FunctionNameKey(-1), L"");
-    EXPECT_EQ(AssignmentTables::ButtonNameKey(0), L"<null>");
-    EXPECT_EQ(AssignmentTables::ButtonNameKey(23), L"$ThumbGrid12");
-    EXPECT_EQ(AssignmentTables::ButtonNameKey(24), L"");
-    EXPECT_EQ(AssignmentTables::ButtonNameKey(26), L"$Button5");
-    EXPECT_EQ(AssignmentTables::ButtonNameKey(27), L"");
+    EXPECT_EQ(NameKeys::FunctionNameKey(0), L"$click");
+    EXPECT_EQ(NameKeys::FunctionNameKey(6), L"$macro");
+    EXPECT_EQ(NameKeys::FunctionNameKey(21), L"$profile");
+    EXPECT_EQ(NameKeys::FunctionNameKey(61), L"$launchprogram");
+    EXPECT_EQ(NameKeys::FunctionNameKey(62), L"");
+    EXPECT_EQ(NameKeys::FunctionNameKey(-1), L"");
+    EXPECT_EQ(NameKeys::ButtonNameKey(0), L"<null>");
+    EXPECT_EQ(NameKeys::ButtonNameKey(23), L"$ThumbGrid12");
+    EXPECT_EQ(NameKeys::ButtonNameKey(24), L"");
+    EXPECT_EQ(NameKeys::ButtonNameKey(26), L"$Button5");
+    EXPECT_EQ(NameKeys::ButtonNameKey(27), L"");
 }
 
 struct AllowedCase

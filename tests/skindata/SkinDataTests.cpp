@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "BmpFileResourceLoader.h"
-#include "config/AssignmentTables.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf16.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
-#include "skin/ItemIds.h"
-#include "skin/VocabularyTables.h"
 #include "skin/layout/CLayoutReader.h"
 #include "skin/layout/CResourceCache.h"
+#include "vocabulary/ItemIds.h"
+#include "vocabulary/NameKeys.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace {
 
@@ -779,7 +779,7 @@ std::vector<std::wstring> KeysOfTheProgram()
         for (const VocabularyTables::Row& row : VocabularyTables::Rows(table))
             keys.emplace_back(row.name);
     for (int32_t button = 1; button <= 26; ++button) {
-        const std::wstring_view name = AssignmentTables::ButtonNameKey(button);
+        const std::wstring_view name = NameKeys::ButtonNameKey(button);
         if (name.empty())
             continue;
         keys.emplace_back(name);

@@ -2,10 +2,10 @@
 
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
-#include "skin/ItemIds.h"
 #include "skin/layout/CResourceCache.h"
 #include "skin/layout/LayoutLimits.h"
 #include "skin/layout/LayoutValues.h"
+#include "vocabulary/ItemIds.h"
 
 // The twelve list steps in their fixed order: what an item refers to (fonts, bitmap items,
 // check boxes) is always read before the items that refer to it.

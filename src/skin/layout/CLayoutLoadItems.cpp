@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "platform/Utf16.h"
-#include "skin/VocabularyTables.h"
 #include "skin/layout/CLayoutLoad.h"
 #include "skin/layout/CResourceCache.h"
 #include "skin/layout/LayoutLimits.h"
 #include "skin/layout/LayoutValues.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "platform/Utf16.h"
 #include "skin/CLanguageSet.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace LayoutValues {
 namespace {

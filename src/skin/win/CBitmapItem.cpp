@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "skin/ItemIds.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/BitmapCopy.h"
 #include "skin/win/OutlineRegion.h"
@@ -10,6 +9,7 @@
 #include "skin/win/PictureHandle.h"
 #include "skin/win/ScopedSelect.h"
 #include "skin/win/UniqueDc.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

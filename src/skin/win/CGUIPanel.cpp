@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "skin/ItemIds.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/CPanelBitmap.h"
@@ -10,6 +9,7 @@
 #include "skin/win/PaintDc.h"
 #include "skin/win/ScopedSelect.h"
 #include "skin/win/UniqueDc.h"
+#include "vocabulary/ItemIds.h"
 
 CGUIPanel::CGUIPanel(std::wstring layoutFile, int templateId, HWND owner)
     : CDialogWindow(templateId), m_owner(owner), m_layoutFile(std::move(layoutFile))

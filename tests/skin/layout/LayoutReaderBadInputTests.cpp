@@ -9,8 +9,8 @@
 #include <variant>
 
 #include "platform/FileSystem.h"
-#include "skin/ItemIds.h"
 #include "skin/layout/LayoutLimits.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The children and attributes of each item element.
 #include "LayoutReaderFixture.h"
 
-#include "skin/Colours.h"
-#include "skin/ItemIds.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/Colours.h"
+#include "vocabulary/ItemIds.h"
+#include "vocabulary/VocabularyTables.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 
 #include "skin/CLangTable.h"
 #include "skin/IKeyboardLayouts.h"
-#include "skin/ItemIds.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

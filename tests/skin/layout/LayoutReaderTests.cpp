@@ -1,8 +1,8 @@
 // The file structure and the common rules of item elements.
 #include "LayoutReaderFixture.h"
 
-#include "skin/Colours.h"
-#include "skin/ItemIds.h"
+#include "vocabulary/Colours.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <limits>
 
 #include "skin/CLanguageSet.h"
-#include "skin/Colours.h"
-#include "skin/ItemIds.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/layout/LayoutValues.h"
+#include "vocabulary/Colours.h"
+#include "vocabulary/ItemIds.h"
 
 using LayoutValues::ParseInteger;
 

@@ -19,11 +19,11 @@
 #include "platform/FileSystem.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
-#include "skin/ItemIds.h"
 #include "skin/layout/CLayoutReader.h"
 #include "skin/layout/CResourceCache.h"
 #include "skin/win/CWinKeyboardLayouts.h"
 #include "skin/win/CWinResourceLoader.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

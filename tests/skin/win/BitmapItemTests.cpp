@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "SkinTestProgram.h"
-#include "skin/ItemIds.h"
 #include "skin/layout/CResourceCache.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/CBitmapItem.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/ScopedSelect.h"
 #include "skin/win/UniqueDc.h"
+#include "SkinTestProgram.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "SkinTestProgram.h"
 #include "skin/CLangTable.h"
-#include "skin/ItemIds.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CBitmapItem.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CLanguageItem.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CTextItem.h"
+#include "SkinTestProgram.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <climits>
 
-#include "SkinTestProgram.h"
-#include "skin/ItemIds.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CTextItem.h"
 #include "skin/win/ScopedSelect.h"
 #include "skin/win/UniqueDc.h"
+#include "SkinTestProgram.h"
+#include "vocabulary/ItemIds.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <tuple>
 #include <vector>
 
-#include "config/AssignmentTables.h"
 #include "platform/TextCase.h"
-#include "skin/Colours.h"
-#include "skin/ItemIds.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/Colours.h"
+#include "vocabulary/ItemIds.h"
+#include "vocabulary/NameKeys.h"
+#include "vocabulary/VocabularyTables.h"
 
 using VocabularyTables::KeyToName;
 using VocabularyTables::KeyToValue;
@@ -302,7 +302,7 @@ TEST(FunctionNameTableTest, RepeatedNamesResolveToTheSmallerCode)
 TEST(FunctionNameTableTest, CodesZeroTo61InFunctionCodeOrder)
 {
     for (int32_t code = 0; code <= 61; ++code)
-        EXPECT_EQ(KeyToName(Table::FunctionNames, code), AssignmentTables::FunctionNameKey(code)) << code;
+        EXPECT_EQ(KeyToName(Table::FunctionNames, code), NameKeys::FunctionNameKey(code)) << code;
     const NamedRow spots[] = {{0, L"$click"},          {3, L"$Double-Click"},     {9, L"$on-the-flysensitivity"},
                               {14, L"$SensitivityStages"}, {15, L"$dpistage1"},    {19, L"$dpistage5"},
                               {24, L"$profile1"},      {31, L"$Backward"},        {39, L"$scrollup"},

@@ -13,8 +13,8 @@ namespace VocabularyTables {
 
 enum class Table : uint8_t
 {
-    ItemIds,           // item identifier -> element or item name (skin/ItemIds.h)
-    Colours,           // colour value -> colour name (skin/Colours.h)
+    ItemIds,           // item identifier -> element or item name (vocabulary/ItemIds.h)
+    Colours,           // colour value -> colour name (vocabulary/Colours.h)
     LanguageNames,     // LANGUAGE_ identifier -> language name of the registry value
     ListColumns,       // column code -> LCITEM_ name
     ColumnTypes,       // column type code -> type name

@@ -1,4 +1,4 @@
-#include "skin/VocabularyTables.h"
+#include "vocabulary/VocabularyTables.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "config/AssignmentInfo.h"
-#include "config/AssignmentTables.h"
 #include "platform/TextCase.h"
-#include "skin/Colours.h"
-#include "skin/ItemIds.h"
+#include "vocabulary/Colours.h"
+#include "vocabulary/FunctionCodes.h"
+#include "vocabulary/ItemIds.h"
+#include "vocabulary/NameKeys.h"
 
 namespace VocabularyTables {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 
 constexpr Row kItemIdRows[] = {
 #define VANTIX_ITEM_ID(name, value) {value, L"" #name, 0},
-#include "skin/ItemIdList.inc"
+#include "vocabulary/ItemIdList.inc"
 #undef VANTIX_ITEM_ID
 };
 
@@ -119,7 +119,7 @@ std::vector<Row> FunctionNameRows()
 {
     std::vector<Row> rows;
     for (int32_t code = 0; code <= FunctionCode::kLast; ++code)
-        rows.push_back({code, AssignmentTables::FunctionNameKey(code)});
+        rows.push_back({code, NameKeys::FunctionNameKey(code)});
     return rows;
 }
 
@@ -127,7 +127,7 @@ std::vector<Row> CommandNameRows()
 {
     std::vector<Row> rows;
     for (int32_t code = kFirstCommand; code <= kLastCommand; ++code)
-        rows.push_back({code, AssignmentTables::FunctionNameKey(code + kCommandToFunctionCode)});
+        rows.push_back({code, NameKeys::FunctionNameKey(code + kCommandToFunctionCode)});
     return rows;
 }
 

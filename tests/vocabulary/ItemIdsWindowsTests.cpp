@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/Colours.h"
-#include "skin/ItemIds.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/Colours.h"
+#include "vocabulary/ItemIds.h"
+#include "vocabulary/VocabularyTables.h"
 
 TEST(ItemIdsWithWindowsHeadersTest, NamesSurviveTheWindowsHeaders)
 {

@@ -10,7 +10,7 @@ namespace ItemId {
 enum : int32_t
 {
 #define VANTIX_ITEM_ID(name, value) name = value,
-#include "skin/ItemIdList.inc"
+#include "vocabulary/ItemIdList.inc"
 #undef VANTIX_ITEM_ID
 };
 
@@ -18,7 +18,7 @@ inline constexpr int32_t kFirst = BACKGROUND;
 inline constexpr int32_t kLast = TEXT_CURRENTPROFILE;
 inline constexpr int32_t kCount = 0
 #define VANTIX_ITEM_ID(name, value) +1
-#include "skin/ItemIdList.inc"
+#include "vocabulary/ItemIdList.inc"
 #undef VANTIX_ITEM_ID
     ;
 
