@@ -48,17 +48,17 @@ void BM_WriteThenReadEverything(benchmark::State& state)
         CMouse mouse([&] { return svc::ComPtr<svc::IMouseService>(sim::CreateSimulatedService(options)); });
         mouse.SetSettleTime(std::chrono::milliseconds(0));
         CVantixConfig config(program.Path());
-        if (!mouse.Initialize(&config, CMouse::kProductId) || !mouse.Transfer(&config, 1, 0x7F)) {
+        if (!mouse.Initialize(&config, ProductId::kPeraxil1800) || !mouse.Transfer(&config, TransferDirection::Read, 0x7F)) {
             state.SkipWithError("the simulated mouse did not start");
             break;
         }
         FillConfiguration(config);
         state.ResumeTiming();
 
-        const bool written = mouse.Transfer(&config, 0, 0x7F);
+        const bool written = mouse.Transfer(&config, TransferDirection::Write, 0x7F);
         while (mouse.IsTransferring())
             std::this_thread::yield();
-        const bool read = mouse.Transfer(&config, 1, 0x7F);
+        const bool read = mouse.Transfer(&config, TransferDirection::Read, 0x7F);
 
         state.PauseTiming();
         if (!written || !read || config.GetMacroCount() != kMacros || config.GetMacroAt(0)->GetGuid().IsNull())

@@ -4,7 +4,7 @@
 #include <cwchar>
 
 #include "config/CVantixConfig.h"
-#include "device/CDeviceSession.h"
+#include "device/DeviceTerms.h"
 #include "device/IMouseDevice.h"
 #include "device/win/CFileVersions.h"
 #include "skin/win/CBitmapBtn.h"

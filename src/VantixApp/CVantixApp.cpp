@@ -4,8 +4,6 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "VantixApp/CVantixAppDlg.h"
-#include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
 #include "controls/CListPanelPopup.h"
 #include "device/CMouse.h"
@@ -15,6 +13,8 @@
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/UniqueHandle.h"
 #include "skin/win/UniqueRegKey.h"
+#include "VantixApp/CVantixAppDlg.h"
+#include "VantixApp/VantixResource.h"
 
 namespace {
 
@@ -140,8 +140,8 @@ void CVantixApp::ReleaseSkin(CItemList& languageItems) noexcept
 void CVantixApp::CreateDevice()
 {
     m_device = std::make_unique<CMouse>(MakeComServiceFactory());
-    (void)m_device->Initialize(m_config.get(), CMouse::kProductId);
-    m_config->AttachDevice(m_device.get());
+    (void)m_device->Initialize(m_config.get(), ProductId::kPeraxil1800);
+    m_config->AttachDevice(m_device->GetPollingRateCount());
 }
 
 std::wstring CVantixApp::ReadInstallation()

@@ -7,9 +7,8 @@
 #include <string>
 
 #include "config/CVantixConfig.h"
-#include "device/CDeviceSession.h"
-#include "device/CMouse.h"
 #include "device/DevicePath.h"
+#include "device/IMouseDevice.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CBitmapBtn.h"
@@ -76,7 +75,7 @@ bool CVantixAppDlg::OnInitDialog()
     CreatePages();
     GiveOwnerWindows(Handle());
     ShowPage(PageBit::kAssignButtons);
-    m_productFlag = m_device->GetProductId() == CMouse::kProductId;
+    m_productFlag = m_device->GetProductId() == ProductId::kPeraxil1800;
     if (m_device->IsConnected())
         ReadFromDevice();
     else
@@ -186,7 +185,7 @@ void CVantixAppDlg::GiveOwnerWindows(HWND owner)
 
 void CVantixAppDlg::ReadFromDevice()
 {
-    (void)m_device->Transfer(m_config, 1, TransferFlag::kAll);
+    (void)m_device->Transfer(m_config, TransferDirection::Read, TransferFlag::kAll);
     if (m_config->GetActiveProfile() == nullptr && m_config->GetProfileAt(0) != nullptr)
         m_config->SetActiveProfile(m_config->GetProfileAt(0));
     if (m_config->GetActiveProfile() == nullptr)
@@ -273,8 +272,9 @@ void CVantixAppDlg::ShowProfileSelector(bool show)
 
 // --- changes and apply ---------------------------------------------------------------------------
 
-void CVantixAppDlg::MarkDirty(uint8_t mask)
+void CVantixAppDlg::MarkDirty(TransferFlags mask)
 {
+    // Deliberately coarse: a change adds its bits only when none of them is set yet.
     if ((m_dirtyMask & mask) == 0)
         m_dirtyMask |= mask;
     EnableApply(true);
@@ -290,7 +290,7 @@ bool CVantixAppDlg::Apply()
 {
     if (m_device->IsTransferring())
         return false;
-    if (m_device->Transfer(m_config, 0, m_dirtyMask))
+    if (m_device->Transfer(m_config, TransferDirection::Write, m_dirtyMask))
         return true;
     ShowWarning(kNoMousePopup);
     PostClose();
@@ -340,7 +340,7 @@ LRESULT CVantixAppDlg::OnDeviceChange(WPARAM event, LPARAM data)
     if (event != DBT_DEVICEREMOVECOMPLETE || header == nullptr || header->dbch_devicetype != kDeviceInterfaceType)
         return TRUE;
     const auto* deviceInterface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
-    if (!DevicePath::NamesDevice(deviceInterface->dbcc_name, DevicePath::kDunmoVendorId, CMouse::kProductId))
+    if (!DevicePath::NamesDevice(deviceInterface->dbcc_name, DevicePath::kDunmoVendorId, ProductId::kPeraxil1800))
         return TRUE;
     if (m_productFlag && m_missingTimer == 0)
         StartDeviceMissingTimer(kRemovedDelayMs);
@@ -418,6 +418,7 @@ bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
     case ItemId::BUTTON_CANCEL: PostClose(); return true;
     case ItemId::BUTTON_APPLY:
         (void)Apply();
+        // Deliberate: cleared even when a running transfer made Apply send nothing.
         m_dirtyMask = 0;
         EnableApply(false);
         return true;

@@ -7,12 +7,12 @@
 #include <memory>
 #include <unordered_map>
 
+#include "device/win/CDeviceListener.h"
+#include "skin/win/CGUIPanel.h"
 #include "VantixApp/CPerformancePage.h"
 #include "VantixApp/CPopupPresenter.h"
 #include "VantixApp/IPageHost.h"
 #include "VantixApp/PageMessages.h"
-#include "device/win/CDeviceListener.h"
-#include "skin/win/CGUIPanel.h"
 
 class CAssignPage;
 class CLightingPage;
@@ -45,7 +45,7 @@ public:
 
     CVantixConfig& Config() override { return *m_config; }
     IMouseDevice& Device() override { return *m_device; }
-    void MarkDirty(uint8_t mask) override;
+    void MarkDirty(TransferFlags mask) override;
     [[nodiscard]] bool IsPageShown(unsigned pageBit) const override;
 
     // Shows the page of the lowest bit set; nothing happens when it is shown already.
@@ -54,7 +54,7 @@ public:
     // cannot be reached (then the user is told and the window closes).
     bool Apply();
 
-    [[nodiscard]] uint8_t DirtyMask() const noexcept { return m_dirtyMask; }
+    [[nodiscard]] TransferFlags DirtyMask() const noexcept { return m_dirtyMask; }
     [[nodiscard]] bool IsDeviceMissingTimerRunning() const noexcept { return m_missingTimer != 0; }
     [[nodiscard]] bool ProductFlag() const noexcept { return m_productFlag; }
     // The page list of a bit, or null; and the one shown (null before the first).
@@ -103,7 +103,7 @@ private:
     IMouseDevice* m_device;
     std::array<CItemList, PageBit::kPageCount> m_pages;
     CItemList* m_currentPage = nullptr;
-    uint8_t m_dirtyMask = 0;
+    TransferFlags m_dirtyMask = 0;
     UINT_PTR m_missingTimer = 0;
     bool m_productFlag = false;
     bool m_paintedOnce = false;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "device/DeviceTerms.h"
+
 class CVantixConfig;
 class IMouseDevice;
 
@@ -14,7 +16,7 @@ public:
     [[nodiscard]] virtual CVantixConfig& Config() = 0;
     [[nodiscard]] virtual IMouseDevice& Device() = 0;
     // Records a change in the dirty mask (see CVantixAppDlg::MarkDirty) and enables Apply.
-    virtual void MarkDirty(uint8_t mask) = 0;
+    virtual void MarkDirty(TransferFlags mask) = 0;
     // True when the page of this bit is the one shown.
     [[nodiscard]] virtual bool IsPageShown(unsigned pageBit) const = 0;
 };

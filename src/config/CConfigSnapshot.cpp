@@ -18,7 +18,7 @@ CConfigSnapshot::CConfigSnapshot(const CMouseConfig& live)
     }
 }
 
-void CConfigSnapshot::MergeIdentitiesInto(CMouseConfig& live) const
+void CConfigSnapshot::MergeIdentitiesInto(IMouseConfig& live) const
 {
     std::unordered_set<const IMouseProfile*> liveProfiles;
     for (uint32_t i = 0; i < live.GetProfileCount(); ++i)

@@ -17,7 +17,7 @@ public:
     // For every profile and macro whose id the transfer changed: when its live original is
     // still in the live configuration and still has the id it had when the snapshot was taken,
     // it takes the new id. Objects created or changed since are left as the user made them.
-    void MergeIdentitiesInto(CMouseConfig& live) const;
+    void MergeIdentitiesInto(IMouseConfig& live) const;
 
     std::wstring GetProfileFileExtension() const override { return m_extension; }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "config/CConfigSnapshot.h"
 #include "config/IniFile.h"
-#include "device/IMouseDevice.h"
 #include "macro/CMacro.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCase.h"
@@ -38,7 +38,6 @@ void CMouseConfig::CopyFrom(const CMouseConfig& source)
 {
     ClearProfiles();
     m_macros.Clear();
-    m_device = source.m_device;
     for (const auto& profile : source.m_profiles) {
         m_profiles.push_back(std::make_unique<CMouseProfile>(*profile));
         if (source.m_activeProfile == profile.get())
@@ -89,12 +88,14 @@ void CMouseConfig::ClearProfiles()
         m_profiles.pop_back();
 }
 
-void CMouseConfig::AttachDevice(IMouseDevice* device)
+void CMouseConfig::AttachDevice(uint32_t pollingRateCount)
 {
-    if (device == nullptr)
-        return;
-    m_device = device;
-    m_pollingRateCount = static_cast<int32_t>(device->GetPollingRateCount());
+    m_pollingRateCount = static_cast<int32_t>(pollingRateCount);
+}
+
+std::unique_ptr<CConfigSnapshot> CMouseConfig::TakeSnapshot() const
+{
+    return std::make_unique<CConfigSnapshot>(*this);
 }
 
 IMouseProfile* CMouseConfig::CreateProfile(const std::wstring& name)

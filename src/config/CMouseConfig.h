@@ -22,7 +22,7 @@ public:
     ~CMouseConfig() override;
 
     void ClearProfiles() override;
-    void AttachDevice(IMouseDevice* device) override;
+    void AttachDevice(uint32_t pollingRateCount) override;
     bool SetResolutionStageCount(uint32_t count, IMouseProfile* profile = nullptr) override;
     bool SetSensitivityStageCount(uint32_t count, IMouseProfile* profile = nullptr) override;
     void SetAccelerationRange(int32_t min, int32_t max) override;
@@ -170,8 +170,8 @@ public:
     int32_t Reserved42() override { return 0; }
     void RemoveAllZones() override {}
     uint32_t GetSensitivityStageCount(IMouseProfile* profile = nullptr) override;
+    std::unique_ptr<CConfigSnapshot> TakeSnapshot() const override;
 
-    [[nodiscard]] IMouseDevice* GetDevice() const noexcept { return m_device; }
     [[nodiscard]] int32_t GetPollingRateCount() const noexcept { return m_pollingRateCount; }
     [[nodiscard]] const std::wstring& GetConfigFilePath() const noexcept { return m_configFilePath; }
     [[nodiscard]] const std::wstring& GetProfileFolder() const noexcept { return m_profileFolder; }
@@ -196,7 +196,6 @@ private:
     void SetFallbackStageValue(std::vector<int32_t>& values, uint32_t stage, uint32_t value) noexcept;
     [[nodiscard]] int32_t GetFallbackStageValue(std::vector<int32_t>& values, uint32_t stage) noexcept;
 
-    IMouseDevice* m_device = nullptr;           // not owned
     IMouseProfile* m_activeProfile = nullptr;   // points into m_profiles
     std::vector<std::unique_ptr<CMouseProfile>> m_profiles;
     CMacroList m_macros;

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "config/AssignmentInfo.h"
 #include "platform/Guid.h"
 
+class CConfigSnapshot;
 class CMacro;
-class IMouseDevice;
 class IMouseProfile;
 
 // Everything the user can configure: the profiles with the active one, the macros and the
@@ -21,7 +22,9 @@ class IMouseConfig
 {
 public:
     virtual void ClearProfiles() = 0;
-    virtual void AttachDevice(IMouseDevice* device) = 0;
+    // The device object is attached by handing over what the configuration keeps of it: the
+    // number of report intervals (polling rates) it supports.
+    virtual void AttachDevice(uint32_t pollingRateCount) = 0;
     virtual bool SetResolutionStageCount(uint32_t count, IMouseProfile* profile = nullptr) = 0;
     virtual bool SetSensitivityStageCount(uint32_t count, IMouseProfile* profile = nullptr) = 0;
     virtual void SetAccelerationRange(int32_t min, int32_t max) = 0;
@@ -176,6 +179,10 @@ public:
     virtual ~IMouseConfig() = default;
     virtual uint32_t GetSensitivityStageCount(IMouseProfile* profile = nullptr) = 0;
     [[nodiscard]] virtual std::wstring GetProfileFileExtension() const = 0;
+    // A private copy for a transfer towards the device that runs on a worker thread while this
+    // configuration goes on being edited; the copy hands back the ids the transfer obtained
+    // (CConfigSnapshot::MergeIdentitiesInto). Null when no copy can be made.
+    [[nodiscard]] virtual std::unique_ptr<CConfigSnapshot> TakeSnapshot() const = 0;
 
 protected:
     IMouseConfig() = default;

@@ -97,7 +97,12 @@ bool CDeviceSession::LoadStoredProfiles(IMouseConfig& config, std::vector<uint32
 
 // ---- reading -------------------------------------------------------------------------------
 
-bool CDeviceSession::Read(IMouseConfig& config, uint32_t flags)
+bool CDeviceSession::CarriesZones(TransferFlags flags) const noexcept
+{
+    return m_capabilities.productId == ProductId::kWithColourZones && (flags & TransferFlag::kZones) != 0;
+}
+
+bool CDeviceSession::Read(IMouseConfig& config, TransferFlags flags)
 {
     auto profiles = Profiles();
     if (!profiles)
@@ -107,35 +112,38 @@ bool CDeviceSession::Read(IMouseConfig& config, uint32_t flags)
     if (svc::Succeeded(profiles->GetActive(active.Put())))
         active->GetId(&activeId);
 
+    // Every step runs; the transfer succeeds only when all of them did.
+    bool result = true;
     svc::ComPtr<svc::IDeviceProfile> stored;
     for (uint32_t index = 0; svc::Succeeded(profiles->GetItem(index, stored.Put())); ++index) {
         Guid id;
-        if (svc::Failed(stored->GetId(&id)))
+        if (svc::Failed(stored->GetId(&id))) {
+            result = false;
             continue;
+        }
         IMouseProfile* profile = config.FindProfileByGuid(id);
         if (profile == nullptr)
             continue;
         if (!activeId.IsNull() && activeId == id)
             config.SetActiveProfile(profile);
-        DeviceSteps::ReadProfileValues(stored.Get(), *profile);
-        ReadProfileParts(stored.Get(), config, profile, flags);
+        result = DeviceSteps::ReadProfileValues(stored.Get(), *profile) && result;
+        result = ReadProfileParts(stored.Get(), config, profile, flags) && result;
     }
 
-    bool result = true;
     if (flags & TransferFlag::kAcceleration)
-        result = DeviceSteps::ReadAcceleration(m_device, config);
+        result = DeviceSteps::ReadAcceleration(m_device, config) && result;
     if (flags & TransferFlag::kPollingRate)
-        result = DeviceSteps::ReadPollingRate(m_device, config);
+        result = DeviceSteps::ReadPollingRate(m_device, config) && result;
     if (flags & TransferFlag::kMacros)
-        result = ReadMacros(config);
-    if (m_capabilities.productId == kZoneProductId && (flags & TransferFlag::kZones))
+        result = ReadMacros(config) && result;
+    if (CarriesZones(flags))
         result = DeviceSteps::ReadZones(m_device, config) && result;
     return result;
 }
 
 // Each part is read only while the ones before it succeeded.
-void CDeviceSession::ReadProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile,
-                                      uint32_t flags)
+bool CDeviceSession::ReadProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile,
+                                      TransferFlags flags)
 {
     bool ok = true;
     if (flags & TransferFlag::kResolution)
@@ -143,7 +151,8 @@ void CDeviceSession::ReadProfileParts(svc::IDeviceProfile* stored, IMouseConfig&
     if (ok && (flags & TransferFlag::kButtons))
         ok = ReadButtons(stored, config, profile);
     if (ok && (flags & TransferFlag::kLights))
-        DeviceSteps::ReadLights(stored, config, profile);
+        ok = DeviceSteps::ReadLights(stored, config, profile);
+    return ok;
 }
 
 bool CDeviceSession::ReadButtons(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile)
@@ -225,13 +234,15 @@ bool CDeviceSession::ReadMacro(const Guid& id, CMacro& macro)
 
 // ---- writing -------------------------------------------------------------------------------
 
-bool CDeviceSession::Write(IMouseConfig& config, uint32_t flags)
+bool CDeviceSession::Write(IMouseConfig& config, TransferFlags flags)
 {
     auto profiles = Profiles();
     if (!profiles)
         return false;
     PruneProfiles(*profiles.Get(), config);
 
+    // Every step runs; the transfer succeeds only when all of them did.
+    bool result = true;
     svc::ComPtr<svc::IDeviceProfile> toActivate;
     for (uint32_t index = 0; index < config.GetProfileCount(); ++index) {
         IMouseProfile* profile = config.GetProfileAt(index);
@@ -239,28 +250,29 @@ bool CDeviceSession::Write(IMouseConfig& config, uint32_t flags)
         svc::ComPtr<svc::IDeviceProfile> stored = StoredProfileFor(*profiles.Get(), *profile, failed);
         if (failed)
             return false;
-        if (!stored)
+        if (!stored) {
+            result = false;
             continue;
-        DeviceSteps::WriteProfileValues(stored.Get(), *profile);
+        }
+        result = DeviceSteps::WriteProfileValues(stored.Get(), *profile) && result;
         if (profile == config.GetActiveProfile())
             toActivate = svc::ComPtr<svc::IDeviceProfile>::Share(stored.Get());
-        WriteProfileParts(stored.Get(), config, profile, flags);
+        result = WriteProfileParts(stored.Get(), config, profile, flags) && result;
     }
 
-    bool result = true;
     if (flags & TransferFlag::kAcceleration)
-        result = DeviceSteps::WriteAcceleration(m_device, config);
+        result = DeviceSteps::WriteAcceleration(m_device, config) && result;
     if (flags & TransferFlag::kPollingRate)
-        result = DeviceSteps::WritePollingRate(m_device, config);
+        result = DeviceSteps::WritePollingRate(m_device, config) && result;
 
     auto macros = Macros();
     if (!macros)
         return false;
     PruneMacros(*macros.Get(), config);
     if (flags & TransferFlag::kMacros)
-        result = WriteMacros(config);
-    if (m_capabilities.productId == kZoneProductId && (flags & TransferFlag::kZones))
-        result = DeviceSteps::WriteZones(m_device, config);
+        result = WriteMacros(config) && result;
+    if (CarriesZones(flags))
+        result = DeviceSteps::WriteZones(m_device, config) && result;
 
     if (!toActivate || svc::Failed(profiles->SetActive(toActivate.Get())))
         return false;
@@ -296,15 +308,18 @@ svc::ComPtr<svc::IDeviceProfile> CDeviceSession::StoredProfileFor(svc::IDevicePr
     return result;
 }
 
-void CDeviceSession::WriteProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile,
-                                       uint32_t flags)
+// The sensitivity is written only after the resolution it belongs to.
+bool CDeviceSession::WriteProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile,
+                                       TransferFlags flags)
 {
-    if ((flags & TransferFlag::kResolution) && DeviceSteps::WriteResolution(stored, config, profile))
-        DeviceSteps::WriteSensitivity(stored, config, profile);
+    bool ok = true;
+    if (flags & TransferFlag::kResolution)
+        ok = DeviceSteps::WriteResolution(stored, config, profile) && DeviceSteps::WriteSensitivity(stored, config, profile);
     if (flags & TransferFlag::kButtons)
-        WriteButtons(stored, config, profile);
+        ok = WriteButtons(stored, config, profile) && ok;
     if (flags & TransferFlag::kLights)
-        DeviceSteps::WriteLights(stored, config, profile);
+        ok = DeviceSteps::WriteLights(stored, config, profile) && ok;
+    return ok;
 }
 
 // Stored profiles the configuration no longer knows are removed; after a removal the same

@@ -5,25 +5,13 @@
 #include <vector>
 
 #include "config/AssignmentInfo.h"
+#include "device/DeviceTerms.h"
 #include "device/service/ComPtr.h"
 #include "device/service/MouseService.h"
 
 class CMacro;
 class IMouseConfig;
 class IMouseProfile;
-
-// Transfer flags: which parts of the configuration a transfer carries.
-namespace TransferFlag {
-inline constexpr uint32_t kButtons = 0x01;
-inline constexpr uint32_t kLights = 0x02;
-inline constexpr uint32_t kResolution = 0x04;
-inline constexpr uint32_t kMacros = 0x08;
-inline constexpr uint32_t kPollingRate = 0x10;
-inline constexpr uint32_t kAcceleration = 0x20;
-inline constexpr uint32_t kZones = 0x40;
-inline constexpr uint32_t kProfileParts = 0x07;
-inline constexpr uint32_t kAll = 0x7F;
-}  // namespace TransferFlag
 
 // The work done over one connection to a matched device: reading the stored profiles,
 // transfers in both directions, and macro and profile import and export. It borrows the device
@@ -39,8 +27,6 @@ public:
         std::vector<uint32_t> altButtons;  // a second button list; this mouse has none
     };
 
-    static constexpr uint32_t kZoneProductId = 25;
-
     CDeviceSession(svc::IServiceDevice* device, const Capabilities& capabilities) noexcept;
 
     // Replaces the configuration's profiles by those stored on the device (found or created by
@@ -48,8 +34,10 @@ public:
     // stored profile.
     bool LoadStoredProfiles(IMouseConfig& config, std::vector<uint32_t>& buttons);
 
-    bool Read(IMouseConfig& config, uint32_t flags);
-    bool Write(IMouseConfig& config, uint32_t flags);
+    // The flagged parts in one direction; true only when every step the flags ask for succeeded
+    // (a failed step does not stop the ones after it).
+    bool Read(IMouseConfig& config, TransferFlags flags);
+    bool Write(IMouseConfig& config, TransferFlags flags);
 
     bool WriteMacro(CMacro& macro);
     bool ReadMacro(const Guid& id, CMacro& macro);
@@ -73,8 +61,11 @@ private:
                                                        bool& failed);
     void PruneProfiles(svc::IDeviceProfiles& stored, IMouseConfig& config);
     void PruneMacros(svc::IDeviceMacros& stored, IMouseConfig& config);
-    void WriteProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile, uint32_t flags);
-    void ReadProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile, uint32_t flags);
+    bool WriteProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile,
+                           TransferFlags flags);
+    bool ReadProfileParts(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile,
+                          TransferFlags flags);
+    [[nodiscard]] bool CarriesZones(TransferFlags flags) const noexcept;
 
     bool WriteButtons(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile);
     bool ReadButtons(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile);

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "config/CConfigSnapshot.h"
-#include "config/CMouseConfig.h"
 #include "device/DeviceSteps.h"
 #include "macro/CMacro.h"
 
@@ -15,11 +14,11 @@
 struct CMouse::TransferJob
 {
     std::unique_ptr<CConfigSnapshot> snapshot;
-    CMouseConfig* live = nullptr;  // merged into on the window thread only
+    IMouseConfig* live = nullptr;  // merged into on the window thread only
     svc::ComPtr<svc::IMouseService> service;
     svc::ComPtr<svc::IServiceDevice> device;
     CDeviceSession::Capabilities capabilities;
-    uint32_t flags = 0;
+    TransferFlags flags = 0;
     bool connected = false;
     std::chrono::milliseconds settle{0};
     bool result = false;
@@ -192,29 +191,31 @@ uint32_t CMouse::GetPollingRate(uint32_t index) const
 
 // ---- transfers -----------------------------------------------------------------------------
 
-bool CMouse::Transfer(IMouseConfig* config, int32_t direction, uint32_t flags)
+bool CMouse::Transfer(IMouseConfig* config, TransferDirection direction, TransferFlags flags)
 {
     if (config == nullptr || !Connect()) {
         Disconnect();
         return false;
     }
-    if (direction == 1) {
+    if (direction == TransferDirection::Read) {
         const bool result = Session().Read(*config, flags);
         Disconnect();
         return result;
     }
-    auto* live = dynamic_cast<CMouseConfig*>(config);
-    if (direction != 0 || live == nullptr || !StartWorker(*live, flags)) {
+    if (direction != TransferDirection::Write || !StartWorker(*config, flags)) {
         Disconnect();
         return false;
     }
     return true;
 }
 
-bool CMouse::StartWorker(CMouseConfig& config, uint32_t flags)
+bool CMouse::StartWorker(IMouseConfig& config, TransferFlags flags)
 {
+    std::unique_ptr<CConfigSnapshot> snapshot = config.TakeSnapshot();
+    if (!snapshot)
+        return false;
     auto job = std::make_shared<TransferJob>();
-    job->snapshot = std::make_unique<CConfigSnapshot>(config);
+    job->snapshot = std::move(snapshot);
     job->live = &config;
     job->capabilities = m_capabilities;
     job->flags = flags;

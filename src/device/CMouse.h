@@ -9,8 +9,6 @@
 #include "device/IMouseDevice.h"
 #include "device/ServiceFactory.h"
 
-class CMouseConfig;
-
 // The program's only path to the mouse. Every operation connects to the device service, does
 // its work and disconnects, except a transfer towards the device: it writes on a worker thread
 // from a snapshot of the configuration, settles for 500 ms and disconnects there. While that
@@ -18,7 +16,6 @@ class CMouseConfig;
 class CMouse : public IMouseDevice
 {
 public:
-    static constexpr uint32_t kProductId = 0x0020;
     static constexpr uint32_t kProfileLimit = 10;
     static constexpr std::chrono::milliseconds kSettleTime{500};
     static constexpr std::chrono::milliseconds kShutdownWait{7500};
@@ -45,7 +42,7 @@ public:
     bool ImportProfile(const std::wstring& path, IMouseConfig* config) override;
     bool ExportProfile(const std::wstring& path, IMouseProfile* profile) override;
     bool HasProfile(IMouseProfile* profile) override;
-    bool Transfer(IMouseConfig* config, int32_t direction, uint32_t flags) override;
+    bool Transfer(IMouseConfig* config, TransferDirection direction, TransferFlags flags) override;
     bool Reserved18(int32_t, int32_t) override { return false; }
     bool IsConnected() const override { return m_connected; }
     void GetFirmwareVersion(std::wstring& text) const override { text = m_firmwareVersion; }
@@ -67,7 +64,7 @@ private:
     [[nodiscard]] CDeviceSession Session() noexcept;
     void MarkVersionsUnknown();
     void ReadIntervals();
-    bool StartWorker(CMouseConfig& config, uint32_t flags);
+    bool StartWorker(IMouseConfig& config, TransferFlags flags);
     // Joins a worker that has finished and merges the ids it obtained.
     void CompleteTransfer();
 

@@ -8,7 +8,7 @@
 // and "PID_" as four hexadecimal digits.
 namespace DevicePath {
 
-// Dunmo's USB vendor id; the Peraxil 1800 is its product CMouse::kProductId under it. This is
+// Dunmo's USB vendor id; the Peraxil 1800 is its product ProductId::kPeraxil1800 under it. This is
 // the one place that names it.
 inline constexpr uint32_t kDunmoVendorId = 0x3A7E;
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "device/DeviceTerms.h"
 #include "platform/Guid.h"
 
 class CMacro;
@@ -33,8 +34,9 @@ public:
     virtual bool ImportProfile(const std::wstring& path, IMouseConfig* config) = 0;
     virtual bool ExportProfile(const std::wstring& path, IMouseProfile* profile) = 0;
     virtual bool HasProfile(IMouseProfile* profile) = 0;
-    // Direction 0 writes the flagged parts on a worker thread; 1 reads everything now.
-    virtual bool Transfer(IMouseConfig* config, int32_t direction, uint32_t flags) = 0;
+    // Write sends the flagged parts on a worker thread and answers whether it started; Read
+    // reads the flagged parts now and answers whether every step succeeded.
+    virtual bool Transfer(IMouseConfig* config, TransferDirection direction, TransferFlags flags) = 0;
     virtual bool Reserved18(int32_t first, int32_t second) = 0;
     [[nodiscard]] virtual bool IsConnected() const = 0;
     virtual void GetFirmwareVersion(std::wstring& text) const = 0;

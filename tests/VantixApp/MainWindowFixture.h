@@ -4,7 +4,6 @@
 
 #include "AppTestSupport.h"
 #include "config/CVantixConfig.h"
-#include "device/CDeviceSession.h"
 #include "device/CMouse.h"
 #include "simulator/SimulatedService.h"
 #include "support/TempFolder.h"
@@ -39,8 +38,8 @@ protected:
         config = std::make_unique<CVantixConfig>(program.Path());
         mouse = std::make_unique<CMouse>(CountingFactory());
         mouse->SetSettleTime(std::chrono::milliseconds(0));
-        (void)mouse->Initialize(config.get(), CMouse::kProductId);
-        config->AttachDevice(mouse.get());
+        (void)mouse->Initialize(config.get(), ProductId::kPeraxil1800);
+        config->AttachDevice(mouse->GetPollingRateCount());
         window = std::make_unique<CVantixAppDlg>(config.get(), mouse.get());
         window->SetPopupPresenter(&popups);
     }
@@ -88,9 +87,9 @@ protected:
     {
         CVantixConfig readConfig(program.Path());
         CMouse reader([this] { return svc::ComPtr<svc::IMouseService>(sim::CreateSimulatedService(options)); });
-        (void)reader.Initialize(&readConfig, CMouse::kProductId);
-        readConfig.AttachDevice(&reader);
-        (void)reader.Transfer(&readConfig, 1, TransferFlag::kAll);
+        (void)reader.Initialize(&readConfig, ProductId::kPeraxil1800);
+        readConfig.AttachDevice(reader.GetPollingRateCount());
+        (void)reader.Transfer(&readConfig, TransferDirection::Read, TransferFlag::kAll);
         Stored stored;
         stored.glowLight = readConfig.GetGlowLight();
         stored.resolution = readConfig.GetResolution();

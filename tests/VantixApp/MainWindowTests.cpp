@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "MainWindowFixture.h"
-#include "VantixApp/CLightingPage.h"
-#include "VantixVersion.h"
 #include "device/DevicePath.h"
+#include "MainWindowFixture.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CTextItem.h"
+#include "VantixApp/CLightingPage.h"
+#include "VantixVersion.h"
 
 namespace {
 
@@ -362,9 +362,9 @@ TEST_F(MainWindowLightingTest, AProfileWithTheLightOffOpensWithLightOffPressed)
 {
     {
         Prepare();
-        (void)mouse->Transfer(config.get(), 1, TransferFlag::kAll);
+        (void)mouse->Transfer(config.get(), TransferDirection::Read, TransferFlag::kAll);
         config->SetGlowLight(false);
-        ASSERT_TRUE(mouse->Transfer(config.get(), 0, TransferFlag::kLights));
+        ASSERT_TRUE(mouse->Transfer(config.get(), TransferDirection::Write, TransferFlag::kLights));
         WaitForTransfer();
         window.reset();
         mouse.reset();
@@ -411,7 +411,7 @@ class MainWindowPresenceTest : public MainWindowTest
 TEST_F(MainWindowPresenceTest, RemovalOfTheMouseWarnsAndCloses)
 {
     Open();
-    auto notice = DeviceNotice(MousePath(CMouse::kProductId));
+    auto notice = DeviceNotice(MousePath(ProductId::kPeraxil1800));
     EXPECT_EQ(SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
                            reinterpret_cast<LPARAM>(notice.data())),
               TRUE);
@@ -427,7 +427,7 @@ TEST_F(MainWindowPresenceTest, RemovalOfTheMouseWarnsAndCloses)
 TEST_F(MainWindowPresenceTest, LowerCasePathIsTheMouseToo)
 {
     Open();
-    std::wstring path = MousePath(CMouse::kProductId);
+    std::wstring path = MousePath(ProductId::kPeraxil1800);
     for (wchar_t& c : path)
         c = static_cast<wchar_t>(towlower(c));
     auto notice = DeviceNotice(path);
@@ -440,7 +440,7 @@ TEST_F(MainWindowPresenceTest, OtherDevicesAndArrivalsAreIgnored)
     Open();
     auto other = DeviceNotice(MousePath(0x0021));
     auto noProduct = DeviceNotice(L"\\\\?\\HID#VID_3A7E#7&2f1a3b&0&0000");
-    auto mouseNotice = DeviceNotice(MousePath(CMouse::kProductId));
+    auto mouseNotice = DeviceNotice(MousePath(ProductId::kPeraxil1800));
     EXPECT_EQ(SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
                            reinterpret_cast<LPARAM>(other.data())),
               TRUE);

@@ -49,19 +49,19 @@ TEST(ComMouseTest, InitializeWriteAndReadThroughTheRegisteredService)
         CVantixConfig config(program.Path());
         CMouse mouse(MakeComServiceFactory());
         mouse.SetSettleTime(std::chrono::milliseconds(0));
-        ASSERT_TRUE(mouse.Initialize(&config, CMouse::kProductId)) << "is the simulated service registered?";
-        ASSERT_TRUE(mouse.Transfer(&config, 1, 0x7F));
+        ASSERT_TRUE(mouse.Initialize(&config, ProductId::kPeraxil1800)) << "is the simulated service registered?";
+        ASSERT_TRUE(mouse.Transfer(&config, TransferDirection::Read, 0x7F));
         ASSERT_NE(config.GetActiveProfile(), nullptr);
         config.SetPollingRateIndex(2);
         config.SetSensitivity(400);
-        ASSERT_TRUE(mouse.Transfer(&config, 0, 0x7F));
+        ASSERT_TRUE(mouse.Transfer(&config, TransferDirection::Write, 0x7F));
         while (mouse.IsTransferring())
             std::this_thread::yield();
     }
     CVantixConfig config(program.Path());
     CMouse mouse(MakeComServiceFactory());
-    ASSERT_TRUE(mouse.Initialize(&config, CMouse::kProductId));
-    ASSERT_TRUE(mouse.Transfer(&config, 1, 0x7F));
+    ASSERT_TRUE(mouse.Initialize(&config, ProductId::kPeraxil1800));
+    ASSERT_TRUE(mouse.Transfer(&config, TransferDirection::Read, 0x7F));
     EXPECT_EQ(config.GetPollingRateIndex(), 2);
     EXPECT_EQ(config.GetSensitivity(), 400);
     std::wstring firmware;

@@ -31,9 +31,9 @@ TEST(DevicePathTest, MissingOrEmptyMarkerGivesZero)
 TEST(DevicePathTest, NamesTheMouseOnlyWithBothNumbers)
 {
     const uint32_t vendor = DevicePath::kDunmoVendorId;
-    EXPECT_TRUE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_3A7E&PID_0020#1", vendor, CMouse::kProductId));
-    EXPECT_TRUE(DevicePath::NamesDevice(L"\\\\?\\hid#vid_3a7e&pid_0020#1", vendor, CMouse::kProductId));
-    EXPECT_FALSE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_3A7E&PID_0021#1", vendor, CMouse::kProductId));
-    EXPECT_FALSE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_046D&PID_0020#1", vendor, CMouse::kProductId));
-    EXPECT_FALSE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_3A7E#1", vendor, CMouse::kProductId));
+    EXPECT_TRUE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_3A7E&PID_0020#1", vendor, ProductId::kPeraxil1800));
+    EXPECT_TRUE(DevicePath::NamesDevice(L"\\\\?\\hid#vid_3a7e&pid_0020#1", vendor, ProductId::kPeraxil1800));
+    EXPECT_FALSE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_3A7E&PID_0021#1", vendor, ProductId::kPeraxil1800));
+    EXPECT_FALSE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_046D&PID_0020#1", vendor, ProductId::kPeraxil1800));
+    EXPECT_FALSE(DevicePath::NamesDevice(L"\\\\?\\HID#VID_3A7E#1", vendor, ProductId::kPeraxil1800));
 }

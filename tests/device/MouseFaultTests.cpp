@@ -53,7 +53,7 @@ protected:
         config.SetPollingRateIndex(1);
         config.SetGlowLight(false);
         WriteAndWait(started, TransferFlag::kAll);
-        started.mouse->Transfer(&config, 1, TransferFlag::kAll);
+        started.mouse->Transfer(&config, TransferDirection::Read, TransferFlag::kAll);
         const std::wstring profileFile = program.File(L"p.dnp");
         const std::wstring macroFile = program.File(L"m.dnm");
         started.mouse->ExportProfile(profileFile, config.GetActiveProfile());

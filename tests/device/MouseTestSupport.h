@@ -43,16 +43,16 @@ protected:
         Started started;
         started.config = std::make_unique<CVantixConfig>(program.Path());
         started.mouse = NewMouse(settle);
-        started.initialized = started.mouse->Initialize(started.config.get(), CMouse::kProductId);
-        started.config->AttachDevice(started.mouse.get());
-        started.read = started.mouse->Transfer(started.config.get(), 1, TransferFlag::kAll);
+        started.initialized = started.mouse->Initialize(started.config.get(), ProductId::kPeraxil1800);
+        started.config->AttachDevice(started.mouse->GetPollingRateCount());
+        started.read = started.mouse->Transfer(started.config.get(), TransferDirection::Read, TransferFlag::kAll);
         return started;
     }
 
     // Writes and waits for the worker to finish, as the window does by asking.
     static bool WriteAndWait(Started& started, uint32_t flags)
     {
-        if (!started.mouse->Transfer(started.config.get(), 0, flags))
+        if (!started.mouse->Transfer(started.config.get(), TransferDirection::Write, flags))
             return false;
         while (started.mouse->IsTransferring())
             std::this_thread::yield();

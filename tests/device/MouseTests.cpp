@@ -1,6 +1,7 @@
 #include <thread>
 
 #include "config/AssignmentTables.h"
+#include "device/CDeviceSession.h"
 #include "device/MouseTestSupport.h"
 #include "macro/CMacro.h"
 #include "platform/FileSystem.h"
@@ -68,15 +69,15 @@ TEST_F(SimulatedMouseTest, AnAbsentMouseFailsInitializeAndEveryOperation)
     started.mouse->GetFirmwareVersion(firmware);
     EXPECT_EQ(firmware, L"0.00");
     EXPECT_EQ(started.mouse->GetProfileCount(), 0u);
-    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), 0, TransferFlag::kAll));
+    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll));
     EXPECT_FALSE(started.mouse->IsTransferring());
 }
 
 TEST_F(SimulatedMouseTest, DirectionsOtherThanReadAndWriteAreRefused)
 {
     Started started = Start();
-    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), 2, TransferFlag::kAll));
-    EXPECT_FALSE(started.mouse->Transfer(nullptr, 1, TransferFlag::kAll));
+    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), static_cast<TransferDirection>(2), TransferFlag::kAll));
+    EXPECT_FALSE(started.mouse->Transfer(nullptr, TransferDirection::Read, TransferFlag::kAll));
     EXPECT_EQ(started.mouse->GetProfileCount(), 1u) << "the refused transfers left no connection open";
 }
 
@@ -229,10 +230,36 @@ TEST_F(SimulatedMouseTest, WritingWithoutAnActiveProfileStillStoresItsProfiles)
 {
     Started started = Start();
     started.config->SetActiveProfile(nullptr);
-    ASSERT_TRUE(started.mouse->Transfer(started.config.get(), 0, TransferFlag::kAll)) << "the worker starts";
+    ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll)) << "the worker starts";
     while (started.mouse->IsTransferring())
         std::this_thread::yield();
     EXPECT_EQ(started.mouse->GetProfileCount(), 1u) << "the profile was written all the same";
+}
+
+// Acceleration comes before the polling rate and the macros: their success must not hide its
+// failure, in either direction, and its failure must not stop them.
+TEST_F(SimulatedMouseTest, AFailingMiddleStepFailsTheTransferInBothDirections)
+{
+    Started started = Start();
+    ASSERT_TRUE(started.read);
+    options.faults = {{sim::SimOperation::AccelerationIsEnabled, 1, false, svc::kFail}};
+    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), TransferDirection::Read, TransferFlag::kAll));
+
+    started.config->SetPollingRateIndex(1);
+    const auto write = [&] {
+        svc::ComPtr<svc::IMouseService> service(sim::CreateSimulatedService(options));
+        svc::ComPtr<svc::IServiceDevice> device;
+        EXPECT_TRUE(svc::Succeeded(service->GetDevice(0, device.Put())));
+        CDeviceSession::Capabilities capabilities;
+        capabilities.productId = ProductId::kPeraxil1800;
+        capabilities.buttons = started.mouse->GetAssignableButtons();
+        return CDeviceSession(device.Get(), capabilities).Write(*started.config, TransferFlag::kAll);
+    };
+    options.faults = {{sim::SimOperation::AccelerationDisable, 1, false, svc::kFail}};
+    EXPECT_FALSE(write());
+    options.faults.clear();
+    EXPECT_EQ(Start().config->GetPollingRateIndex(), 1) << "the steps after the failed one ran";
+    EXPECT_TRUE(write());
 }
 
 TEST_F(SimulatedMouseTest, ProfilesAndMacrosRoundTripThroughFiles)
@@ -284,10 +311,10 @@ TEST_F(SimulatedMouseTest, ImportOfAMissingOrForeignFileFails)
 TEST_F(SimulatedMouseTest, AWorkerRefusesConnectionsAndASecondTransfer)
 {
     Started started = Start(milliseconds(300));
-    ASSERT_TRUE(started.mouse->Transfer(started.config.get(), 0, TransferFlag::kAll));
+    ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll));
     EXPECT_TRUE(started.mouse->IsTransferring());
-    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), 0, TransferFlag::kAll));
-    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), 1, TransferFlag::kAll));
+    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll));
+    EXPECT_FALSE(started.mouse->Transfer(started.config.get(), TransferDirection::Read, TransferFlag::kAll));
     EXPECT_EQ(started.mouse->GetProfileCount(), 0u);
     EXPECT_FALSE(started.mouse->HasProfile(started.config->GetActiveProfile()));
     while (started.mouse->IsTransferring())
@@ -300,7 +327,7 @@ TEST_F(SimulatedMouseTest, DestructionWaitsForTheWorkerToFinishItsWrite)
     {
         Started started = Start(milliseconds(100));
         started.config->SetPollingRateIndex(1);
-        ASSERT_TRUE(started.mouse->Transfer(started.config.get(), 0, TransferFlag::kPollingRate));
+        ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kPollingRate));
         started.mouse.reset();
     }
     Started again = Start();
@@ -312,7 +339,7 @@ TEST_F(SimulatedMouseTest, EditsDuringATransferStayAndReachTheMouseLater)
     Started started = Start(milliseconds(50));
     CVantixConfig& config = *started.config;
     config.CreateProfile(L"Before");
-    ASSERT_TRUE(started.mouse->Transfer(&config, 0, TransferFlag::kAll));
+    ASSERT_TRUE(started.mouse->Transfer(&config, TransferDirection::Write, TransferFlag::kAll));
     // The window thread goes on editing while the worker writes.
     for (int i = 0; i < 5; ++i) {
         IMouseProfile* temporary = config.CreateProfile(L"Temporary " + std::to_wstring(i));
