@@ -9,8 +9,11 @@
 #   vantix_gtest(<name> SOURCES ... [LIBRARIES ...] [WINDOWS] [LABELS ...] [TIMEOUT <s>])
 #   vantix_benchmark(<name> SOURCES ... [LIBRARIES ...])
 #   vantix_add_portable_guard_tests()
+#   vantix_add_layering_tests()
 
 include_guard(GLOBAL)
+
+include(VantixModules)
 
 set(VANTIX_PORTABLE_GUARD_DIR "${PROJECT_SOURCE_DIR}/cmake/portable-guard")
 set(VANTIX_PORTABLE_GUARD_HEADERS windows.h winbase.h winuser.h objbase.h unknwn.h ole2.h windef.h)
@@ -72,6 +75,24 @@ function(_vantix_check_portable_links target)
     endforeach()
 endfunction()
 
+# A module's target may link only targets of the modules it may use (cmake/VantixModules.cmake).
+# Targets that belong to no module (third-party and system libraries) are not the table's
+# business; every library made through the helpers below must belong to one.
+function(_vantix_check_module_links target)
+    set(module ${VANTIX_MODULE_OF_${target}})
+    if(NOT module)
+        message(FATAL_ERROR "library '${target}' belongs to no module of cmake/VantixModules.cmake")
+    endif()
+    vantix_module_reach(${module} reach)
+    foreach(lib IN LISTS ARGN)
+        set(used ${VANTIX_MODULE_OF_${lib}})
+        if(used AND NOT used IN_LIST reach)
+            message(FATAL_ERROR "module '${module}' (target '${target}') may not use module '${used}' "
+                                "(it links '${lib}'); see cmake/VantixModules.cmake")
+        endif()
+    endforeach()
+endfunction()
+
 function(_vantix_require_win64 command)
     if(NOT VANTIX_WIN64)
         message(FATAL_ERROR "${command}: Windows layers build only in the win64 tree; "
@@ -95,6 +116,7 @@ function(vantix_portable_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
     target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+    _vantix_check_module_links(${name} ${ARG_LIBRARIES})
     _vantix_check_portable_links(${name} ${ARG_LIBRARIES})
     _vantix_portable_guard(${name})
     _vantix_project_warnings(${name})
@@ -112,6 +134,7 @@ function(vantix_windows_library name)
     add_library(${name} ${kind} ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
     target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+    _vantix_check_module_links(${name} ${ARG_LIBRARIES})
     _vantix_windows_settings(${name})
     if(NOT kind STREQUAL "STATIC")
         # No "lib" prefix on DLLs: regsvr32 and LoadLibrary see the name as written.
@@ -140,6 +163,10 @@ function(vantix_windows_executable name)
     endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/src")
+    # Programs of a module keep to its table entry; test helpers and demos link what they show.
+    if(VANTIX_MODULE_OF_${name})
+        _vantix_check_module_links(${name} ${ARG_LIBRARIES})
+    endif()
     _vantix_windows_settings(${name})
     if(ARG_OUTPUT_NAME)
         set_target_properties(${name} PROPERTIES OUTPUT_NAME "${ARG_OUTPUT_NAME}")
@@ -225,6 +252,46 @@ function(vantix_add_portable_guard_tests)
             RESOURCE_LOCK build_tree
             TIMEOUT 120)
     endforeach()
+endfunction()
+
+# Proves the layering checks work (native tree without sanitizers; the checks do not depend on
+# the compiler): the real source tree passes the include check, and probes with one forbidden
+# include and one forbidden link are rejected with the checks' own messages.
+function(vantix_add_layering_tests)
+    if(VANTIX_WIN64 OR VANTIX_SANITIZE)
+        return()
+    endif()
+    set(check "${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake")
+    add_test(NAME LayeringCheck.SourceTreeFollowsTheModuleTable
+             COMMAND "${CMAKE_COMMAND}" -DVANTIX_SOURCE_ROOT=${PROJECT_SOURCE_DIR} -P "${check}")
+
+    # A configuration file including a skin window header.
+    set(probe "${CMAKE_CURRENT_BINARY_DIR}/layering-probe")
+    file(CONFIGURE OUTPUT "${probe}/include/src/config/Probe.cpp"
+         CONTENT "// Must be rejected: the configuration reaching up into the skin's windows.\n#include \"skin/win/CWindow.h\"\n")
+    file(CONFIGURE OUTPUT "${probe}/include/src/skin/win/CWindow.h" CONTENT "#pragma once\n")
+    add_test(NAME LayeringCheck.RejectsAForbiddenInclude
+             COMMAND "${CMAKE_COMMAND}" -DVANTIX_SOURCE_ROOT=${probe}/include -P "${check}")
+
+    # The configuration library linking the skin's windows, configured as a project of its own.
+    file(CONFIGURE OUTPUT "${probe}/link/CMakeLists.txt" CONTENT [=[
+cmake_minimum_required(VERSION 3.25)
+project(LayeringProbe NONE)
+list(APPEND CMAKE_MODULE_PATH "@PROJECT_SOURCE_DIR@/cmake")
+include(VantixTargets)
+add_library(vantix_skin_win INTERFACE)
+vantix_portable_library(vantix_config SOURCES Probe.cpp LIBRARIES vantix_skin_win)
+]=] @ONLY)
+    file(CONFIGURE OUTPUT "${probe}/link/Probe.cpp" CONTENT "int ProbeValue() { return 0; }\n")
+    add_test(NAME LayeringCheck.RejectsAForbiddenLink
+             COMMAND "${CMAKE_COMMAND}" -S "${probe}/link" -B "${probe}/link-build")
+
+    set_tests_properties(LayeringCheck.RejectsAForbiddenInclude PROPERTIES
+        PASS_REGULAR_EXPRESSION "src/config/Probe.cpp: module 'config' may not include \"skin/win/CWindow.h\" \\(module 'skin_win'\\)")
+    set_tests_properties(LayeringCheck.RejectsAForbiddenLink PROPERTIES
+        PASS_REGULAR_EXPRESSION "may not use module 'skin_win'")
+    set_tests_properties(LayeringCheck.SourceTreeFollowsTheModuleTable LayeringCheck.RejectsAForbiddenInclude
+                         LayeringCheck.RejectsAForbiddenLink PROPERTIES LABELS "unit;guard" TIMEOUT 120)
 endfunction()
 
 # --- benchmarks ------------------------------------------------------------------------------
