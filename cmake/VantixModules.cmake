@@ -50,18 +50,20 @@ vantix_module(simulator       FOLDER simulator           KIND portable TARGETS v
               USES device_service)
 
 # Windows layers -----------------------------------------------------------------------------
+vantix_module(platform_win    FOLDER src/platform/win    KIND windows  TARGETS vantix_platform_win
+              USES platform)
 vantix_module(macro_win       FOLDER src/macro/win       KIND windows  TARGETS vantix_macro_win
-              USES macro)
+              USES macro platform_win)
 vantix_module(device_win      FOLDER src/device/win      KIND windows  TARGETS vantix_device_win
-              USES device)
+              USES device platform_win)
 vantix_module(skin_win        FOLDER src/skin/win        KIND windows  TARGETS vantix_skin_win
-              USES skin_layout)
+              USES skin_layout platform_win)
 vantix_module(controls        FOLDER src/controls        KIND windows  TARGETS vantix_controls_win
               USES skin_win)
 vantix_module(app             FOLDER src/VantixApp       KIND windows  TARGETS vantix_app vantix_program
               USES controls device_win macro_win)
 vantix_module(simulator_com   FOLDER simulator/com       KIND windows  TARGETS PeraxilSim
-              USES simulator)
+              USES simulator platform_win)
 
 # The modules `name` may use, itself included: its USES, transitively. Sets `out` in the
 # caller's scope.

@@ -4,26 +4,19 @@
 
 #include <string>
 
-// An open registry key, closed once. Move-only.
+#include "platform/win/WinHandles.h"
+
+// A registry key opened for writing, closed once (the owner is UniqueRegKey). Move-only.
 class RegistryKey
 {
 public:
-    RegistryKey() noexcept = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    RegistryKey(RegistryKey&& other) noexcept;
-    RegistryKey& operator=(RegistryKey&& other) noexcept;
-    ~RegistryKey();
-
     // Opens or creates `subKey` below `parent` for writing; the Win32 error code.
     [[nodiscard]] LONG Create(HKEY parent, const wchar_t* subKey) noexcept;
     // A string value; an empty name sets the key's default value.
     [[nodiscard]] LONG SetString(const wchar_t* name, const std::wstring& value) noexcept;
 
-    [[nodiscard]] HKEY Get() const noexcept { return m_key; }
+    [[nodiscard]] HKEY Get() const noexcept { return m_key.Get(); }
 
 private:
-    void Close() noexcept;
-
-    HKEY m_key = nullptr;
+    UniqueRegKey m_key;
 };

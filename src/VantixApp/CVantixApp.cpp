@@ -4,17 +4,16 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "VantixApp/CVantixAppDlg.h"
+#include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
 #include "controls/CListPanelPopup.h"
 #include "device/CMouse.h"
 #include "device/win/ComServiceFactory.h"
+#include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
-#include "skin/win/UniqueHandle.h"
-#include "skin/win/UniqueRegKey.h"
-#include "VantixApp/CVantixAppDlg.h"
-#include "VantixApp/VantixResource.h"
 
 namespace {
 
@@ -116,7 +115,7 @@ void CVantixApp::PrepareProcess()
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), kCommonControlClasses};
     InitCommonControlsEx(&controls);
-    m_comInitialized = SUCCEEDED(CoInitialize(nullptr));
+    m_com.emplace();
     SetCurrentDirectoryW(ProgramDirectory().c_str());
 }
 
@@ -147,8 +146,8 @@ void CVantixApp::CreateDevice()
 std::wstring CVantixApp::ReadInstallation()
 {
     UniqueRegKey key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS &&
-        RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, key.Put()) != ERROR_SUCCESS &&
+        RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Put()) != ERROR_SUCCESS)
         return {};
     std::wstring language;
     (void)ReadRegistryText(key.Get(), L"Language", language);
@@ -176,11 +175,7 @@ void CVantixApp::TearDown()
 {
     m_device.reset();
     m_config.reset();
-    if (m_comInitialized)
-    {
-        CoUninitialize();
-        m_comInitialized = false;
-    }
+    m_com.reset();
     m_window.reset();
     ReleaseSkin(m_languageItems);
 }

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/win/ScopedComInit.h"
 #include "skin/win/CItemList.h"
 
 class CMouse;
@@ -62,7 +64,7 @@ private:
     void TearDown();
 
     HINSTANCE m_instance;
-    bool m_comInitialized = false;
+    std::optional<ScopedComInit> m_com;
     std::unique_ptr<CVantixConfig> m_config;
     std::unique_ptr<CMouse> m_device;
     CItemList m_languageItems;

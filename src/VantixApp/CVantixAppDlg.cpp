@@ -6,6 +6,14 @@
 #include <cwchar>
 #include <string>
 
+#include "VantixApp/CAssignPage.h"
+#include "VantixApp/CLightingPage.h"
+#include "VantixApp/CMacrosPage.h"
+#include "VantixApp/CPerformancePage.h"
+#include "VantixApp/CProfilesPage.h"
+#include "VantixApp/LinkAddresses.h"
+#include "VantixApp/MainWindowBindings.h"
+#include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
 #include "device/DevicePath.h"
 #include "device/IMouseDevice.h"
@@ -15,14 +23,6 @@
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/CTextItem.h"
-#include "VantixApp/CAssignPage.h"
-#include "VantixApp/CLightingPage.h"
-#include "VantixApp/CMacrosPage.h"
-#include "VantixApp/CPerformancePage.h"
-#include "VantixApp/CProfilesPage.h"
-#include "VantixApp/LinkAddresses.h"
-#include "VantixApp/MainWindowBindings.h"
-#include "VantixApp/VantixResource.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {

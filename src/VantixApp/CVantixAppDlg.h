@@ -7,12 +7,12 @@
 #include <memory>
 #include <unordered_map>
 
-#include "device/win/CDeviceListener.h"
-#include "skin/win/CGUIPanel.h"
 #include "VantixApp/CPerformancePage.h"
 #include "VantixApp/CPopupPresenter.h"
 #include "VantixApp/IPageHost.h"
 #include "VantixApp/PageMessages.h"
+#include "device/win/CDeviceListener.h"
+#include "skin/win/CGUIPanel.h"
 
 class CAssignPage;
 class CLightingPage;

@@ -1,8 +1,8 @@
 #include "controls/CListPanel.h"
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/PaintDc.h"
-#include "skin/win/UniqueGdiObject.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 
 #include "controls/CListPanel.h"
 #include "platform/TextCase.h"
+#include "platform/win/WinHandles.h"
+#include "platform/win/WindowDc.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CListPanelItem.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/PaintDc.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueGdiObject.h"
-#include "skin/win/WindowDc.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/BitmapCopy.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/PaintDc.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
 
 int CVScrollBar::Geometry::ThumbFor(const State& state) const noexcept
 {
@@ -78,7 +78,7 @@ void CVScrollBar::DrawPiece(HDC dc, HBITMAP picture, int y, int height) const
 {
     if (picture == nullptr || height <= 0)
         return;
-    const UniqueDc source = UniqueDc::CompatibleWith(dc);
+    const UniqueDc source = CreateCompatibleDc(dc);
     const ScopedSelect selected(source.Get(), picture);
     // Every piece is as wide as the thumb.
     const int width = BitmapSize(m_pictures.thumb).cx;

@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "AppTestSupport.h"
+#include "VantixApp/CVantixAppDlg.h"
 #include "config/CVantixConfig.h"
 #include "device/CMouse.h"
 #include "simulator/SimulatedService.h"
 #include "support/TempFolder.h"
-#include "VantixApp/CVantixAppDlg.h"
 #include "vocabulary/ItemIds.h"
 
 // The main window made modeless over a simulated mouse, with the configuration and device

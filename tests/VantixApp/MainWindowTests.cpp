@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "device/DevicePath.h"
 #include "MainWindowFixture.h"
-#include "skin/win/CBitmapBtn.h"
-#include "skin/win/CTextItem.h"
 #include "VantixApp/CLightingPage.h"
 #include "VantixVersion.h"
+#include "device/DevicePath.h"
+#include "skin/win/CBitmapBtn.h"
+#include "skin/win/CTextItem.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "AppTestSupport.h"
+#include "VantixApp/CVantixWarningDlg.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CTextItem.h"
-#include "VantixApp/CVantixWarningDlg.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {

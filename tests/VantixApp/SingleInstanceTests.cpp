@@ -5,7 +5,7 @@
 #include <string>
 
 #include "AppTestSupport.h"
-#include "skin/win/UniqueHandle.h"
+#include "platform/win/WinHandles.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
-#include "skin/win/CTextItem.h"
 #include "VantixApp/CVantixWarningDlg.h"
+#include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {

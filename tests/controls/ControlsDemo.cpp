@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "controls/CListPanelPopup.h"
+#include "platform/win/WinHandles.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CDropdownListItem.h"
 #include "skin/win/CListPanelItem.h"
 #include "skin/win/CSkinEnvironment.h"
-#include "skin/win/UniqueBitmap.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "controls/CListPanel.h"
 #include "controls/CListPanelList.h"
 #include "controls/CVScrollBar.h"
+#include "platform/win/WinHandles.h"
 #include "skin/win/CCustomWindow.h"
-#include "skin/win/UniqueBitmap.h"
 
 namespace {
 

@@ -10,26 +10,10 @@
 #include "config/CVantixConfig.h"
 #include "device/CMouse.h"
 #include "device/win/ComServiceFactory.h"
+#include "platform/win/ScopedComInit.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-class ComApartment
-{
-public:
-    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment()
-    {
-        if (SUCCEEDED(m_result))
-            CoUninitialize();
-    }
-    [[nodiscard]] bool Ok() const { return SUCCEEDED(m_result); }
-
-private:
-    HRESULT m_result;
-};
 
 // The simulator keeps its store where this variable says, read when the service is created.
 class StoreFolder : public TempFolder
@@ -41,8 +25,8 @@ public:
 
 TEST(ComMouseTest, InitializeWriteAndReadThroughTheRegisteredService)
 {
-    ComApartment apartment;
-    ASSERT_TRUE(apartment.Ok());
+    ScopedComInit apartment;
+    ASSERT_TRUE(apartment.Succeeded());
     StoreFolder store;
     TempFolder program;
     {

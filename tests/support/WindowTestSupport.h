@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "skin/win/UniqueBitmap.h"
+#include "platform/win/WinHandles.h"
 
 // Helpers of the tests that make real windows and pictures under Wine.
 namespace wintest {

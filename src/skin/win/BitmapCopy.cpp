@@ -1,8 +1,8 @@
 #include "skin/win/BitmapCopy.h"
 
+#include "platform/win/WinHandles.h"
+#include "platform/win/WindowDc.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
-#include "skin/win/WindowDc.h"
 
 UniqueBitmap CopyBitmap(HBITMAP source, int left, int top, int width, int height, HDC surface)
 {
@@ -11,8 +11,8 @@ UniqueBitmap CopyBitmap(HBITMAP source, int left, int top, int width, int height
     WindowDc screen(nullptr);
     const HDC compatible = surface != nullptr ? surface : screen.Get();
     UniqueBitmap copy(CreateCompatibleBitmap(compatible, width, height));
-    UniqueDc from = UniqueDc::CompatibleWith(compatible);
-    UniqueDc to = UniqueDc::CompatibleWith(compatible);
+    UniqueDc from = CreateCompatibleDc(compatible);
+    UniqueDc to = CreateCompatibleDc(compatible);
     if (!copy || !from || !to)
         return {};
     ScopedSelect sourceSelected(from.Get(), source);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "skin/win/UniqueBitmap.h"
+#include "platform/win/WinHandles.h"
 
 // Items keep their own copies of the cached pictures, so a page may change or free its copy
 // without touching the picture other items share.

@@ -1,16 +1,16 @@
 #include "skin/win/CBitmapBtn.h"
 
 #include "platform/TextCase.h"
+#include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/ItemDescriptions.h"
+#include "skin/win/BitmapCopy.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/ItemDrawing.h"
 #include "skin/win/OutlineRegion.h"
-#include "skin/win/BitmapCopy.h"
 #include "skin/win/PictureHandle.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
 
 namespace {
 
@@ -323,7 +323,7 @@ void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& draw)
         return;
     }
     // Composed off-screen and copied in one step, so the caption never flickers.
-    const UniqueDc composition = UniqueDc::CompatibleWith(draw.hDC);
+    const UniqueDc composition = CreateCompatibleDc(draw.hDC);
     UniqueBitmap surface(CreateCompatibleBitmap(draw.hDC, size.cx, size.cy));
     if (!composition || !surface)
         return;

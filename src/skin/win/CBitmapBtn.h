@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "skin/win/CHoverTracker.h"
+#include "platform/win/WinHandles.h"
 #include "skin/win/CGUIItem.h"
+#include "skin/win/CHoverTracker.h"
 #include "skin/win/CSubclassedWindow.h"
 #include "skin/win/CToolTip.h"
-#include "skin/win/UniqueBitmap.h"
 
 class CFontItem;
 struct ButtonDescription;

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/win/WinHandles.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/BitmapCopy.h"
 #include "skin/win/OutlineRegion.h"
 #include "skin/win/PaintDc.h"
 #include "skin/win/PictureHandle.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -66,7 +66,7 @@ void CBitmapItem::OnPaint()
         return;
     RECT client{};
     GetClientRect(Handle(), &client);
-    UniqueDc source = UniqueDc::CompatibleWith(paint.Get());
+    UniqueDc source = CreateCompatibleDc(paint.Get());
     if (!source)
         return;
     ScopedSelect selected(source.Get(), m_picture.Get());

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"
-#include "skin/win/UniqueBitmap.h"
 
 struct BitmapItemDescription;
 

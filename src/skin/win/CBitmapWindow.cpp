@@ -1,16 +1,16 @@
 #include "skin/win/CBitmapWindow.h"
 
+#include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/ItemDescriptions.h"
+#include "skin/win/BitmapCopy.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/ItemDrawing.h"
 #include "skin/win/OutlineRegion.h"
 #include "skin/win/PaintDc.h"
-#include "skin/win/BitmapCopy.h"
 #include "skin/win/PictureHandle.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
 
 namespace {
 
@@ -170,7 +170,7 @@ void CBitmapWindow::OnPaint()
     RECT client{};
     GetClientRect(Handle(), &client);
     const SIZE size{client.right, client.bottom};
-    const UniqueDc composition = UniqueDc::CompatibleWith(paint.Get());
+    const UniqueDc composition = CreateCompatibleDc(paint.Get());
     UniqueBitmap surface(CreateCompatibleBitmap(paint.Get(), size.cx, size.cy));
     if (!composition || !surface)
         return;

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"
 #include "skin/win/CToolTip.h"
-#include "skin/win/UniqueBitmap.h"
 
 class CFontItem;
 struct BitmapWindowDescription;

@@ -1,5 +1,6 @@
 #include "skin/win/CDropdownListItem.h"
 
+#include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/CFontItem.h"
@@ -9,7 +10,6 @@
 #include "skin/win/PaintDc.h"
 #include "skin/win/PictureHandle.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueGdiObject.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/CGUIItem.h"
-#include "skin/win/UniqueGdiObject.h"
 
 struct FontDescription;
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/CPanelBitmap.h"
 #include "skin/win/OutlineRegion.h"
 #include "skin/win/PaintDc.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
 #include "vocabulary/ItemIds.h"
 
 CGUIPanel::CGUIPanel(std::wstring layoutFile, int templateId, HWND owner)
@@ -89,7 +89,7 @@ void CGUIPanel::OnPaint()
     RECT client{};
     GetClientRect(Handle(), &client);
     CMemDC2 surface(paint.Get());
-    UniqueDc source = UniqueDc::CompatibleWith(paint.Get());
+    UniqueDc source = CreateCompatibleDc(paint.Get());
     if (!source)
         return;
     ScopedSelect selected(source.Get(), m_background->Bitmap());

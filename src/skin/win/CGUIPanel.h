@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/CDialogWindow.h"
 #include "skin/win/CItemList.h"
-#include "skin/win/UniqueGdiObject.h"
 
 class CPanelBitmap;
 

@@ -26,7 +26,7 @@ bool CMemDC2::BeginOffScreen()
     const int height = m_area.bottom - m_area.top;
     if (width <= 0 || height <= 0)
         return false;
-    m_memory = UniqueDc::CompatibleWith(m_target);
+    m_memory = CreateCompatibleDc(m_target);
     m_bitmap.Reset(CreateCompatibleBitmap(m_target, width, height));
     if (!m_memory || !m_bitmap)
         return false;

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include "skin/win/UniqueBitmap.h"
-#include "skin/win/UniqueDc.h"
+#include "platform/win/WinHandles.h"
 
 // Off-screen drawing for one paint: drawing goes into a bitmap of the area's size, and the
 // destructor copies the area to the target in one step, so the screen never shows half a

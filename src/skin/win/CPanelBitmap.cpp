@@ -1,8 +1,8 @@
 #include "skin/win/CPanelBitmap.h"
 
+#include "platform/win/WindowDc.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/BitmapCopy.h"
-#include "skin/win/WindowDc.h"
 
 std::unique_ptr<CPanelBitmap> CPanelBitmap::Create(const PanelBitmapDescription& description, HWND owner)
 {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueGdiObject.h"
 
 namespace {
 

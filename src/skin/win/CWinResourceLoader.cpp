@@ -3,13 +3,11 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/ComPtr.h"
+#include "platform/win/WinHandles.h"
+#include "platform/win/WindowDc.h"
 #include "skin/layout/LayoutLimits.h"
-#include "skin/win/ComRef.h"
-#include "skin/win/UniqueBitmap.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
-#include "skin/win/UniqueGlobal.h"
-#include "skin/win/WindowDc.h"
 
 namespace {
 
@@ -48,10 +46,10 @@ std::optional<IResourceLoader::Picture> CWinResourceLoader::DecodePicture(const 
     if (!memory)
         return std::nullopt;
     // The stream does not free the block: UniqueGlobal does, after the stream is released.
-    ComRef<IStream> stream;
+    platform::ComPtr<IStream> stream;
     if (FAILED(CreateStreamOnHGlobal(memory.Get(), FALSE, stream.Put())))
         return std::nullopt;
-    ComRef<IPicture> picture;
+    platform::ComPtr<IPicture> picture;
     if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(bytes->size()), FALSE, IID_IPicture, picture.PutVoid())))
         return std::nullopt;
     return Describe(CopyToOwnBitmap(*picture.Get()));
@@ -85,7 +83,7 @@ HBITMAP CWinResourceLoader::RenderToBitmap(IPicture& picture)
     if (width <= 0 || height <= 0)
         return nullptr;
     UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    UniqueDc dc = UniqueDc::CompatibleWith(screen.Get());
+    UniqueDc dc = CreateCompatibleDc(screen.Get());
     if (!bitmap || dc.Get() == nullptr)
         return nullptr;
     {

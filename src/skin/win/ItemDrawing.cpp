@@ -2,9 +2,8 @@
 
 #include <string>
 
+#include "platform/win/WinHandles.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
-#include "skin/win/UniqueGdiObject.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ void DrawPicture(HDC dc, HBITMAP picture, SIZE size)
 {
     if (dc == nullptr || picture == nullptr)
         return;
-    const UniqueDc source = UniqueDc::CompatibleWith(dc);
+    const UniqueDc source = CreateCompatibleDc(dc);
     if (!source)
         return;
     const ScopedSelect selected(source.Get(), picture);

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/win/WindowDc.h"
+#include "platform/win/WindowDc.h"
 
 namespace {
 

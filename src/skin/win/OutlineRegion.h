@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "skin/win/UniqueGdiObject.h"
+#include "platform/win/WinHandles.h"
 
 // The outline a mask picture cuts: every pixel that is not pure white (255, 255, 255) belongs
 // to the window. A mask without such a pixel gives an empty region (nothing of the window is

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "../../support/WindowTestSupport.h"
+#include "platform/win/WinHandles.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CCustomWindow.h"
-#include "skin/win/UniqueBitmap.h"
 
 namespace itemtest {
 

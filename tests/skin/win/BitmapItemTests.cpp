@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "SkinTestProgram.h"
+#include "platform/win/WinHandles.h"
 #include "skin/layout/CResourceCache.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/CBitmapItem.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
-#include "SkinTestProgram.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -30,7 +30,7 @@ constexpr std::string_view kLayout = R"(<GUIPANEL><BACKGROUND>back.bmp</BACKGROU
 
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)
 {
-    UniqueDc dc = UniqueDc::CompatibleWith(nullptr);
+    UniqueDc dc = CreateCompatibleDc(nullptr);
     ScopedSelect selected(dc.Get(), bitmap);
     return GetPixel(dc.Get(), x, y);
 }
@@ -149,7 +149,7 @@ protected:
     void SetUp() override
     {
         m_bitmap = MemoryBitmap(40, 30, [](int, int) { return kTargetColour; });
-        m_dc = UniqueDc::CompatibleWith(nullptr);
+        m_dc = CreateCompatibleDc(nullptr);
         m_previous = SelectObject(m_dc.Get(), m_bitmap.Get());
         SetBkColor(m_dc.Get(), kTargetBackColour);
     }

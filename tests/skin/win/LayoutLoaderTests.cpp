@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "SkinTestProgram.h"
 #include "skin/CLangTable.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CBitmapItem.h"
@@ -11,7 +12,6 @@
 #include "skin/win/CLanguageItem.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CTextItem.h"
-#include "SkinTestProgram.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {

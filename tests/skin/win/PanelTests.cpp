@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "SkinTestProgram.h"
 #include "skin/win/CBitmapItem.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CPanelBitmap.h"
 #include "skin/win/CTextItem.h"
-#include "SkinTestProgram.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {

@@ -15,10 +15,10 @@
 
 #include "../../support/TempFolder.h"
 #include "../../support/WindowTestSupport.h"
+#include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CGUIPanel.h"
 #include "skin/win/CSkinEnvironment.h"
-#include "skin/win/UniqueBitmap.h"
 
 namespace skintest {
 

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <climits>
 
+#include "SkinTestProgram.h"
+#include "platform/win/WinHandles.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CTextItem.h"
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
-#include "SkinTestProgram.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -114,7 +114,7 @@ protected:
         rendering.height = client.bottom;
         const UniqueBitmap bitmap =
             skintest::MemoryBitmap(client.right, client.bottom, [background](int, int) { return background; });
-        UniqueDc dc = UniqueDc::CompatibleWith(nullptr);
+        UniqueDc dc = CreateCompatibleDc(nullptr);
         {
             ScopedSelect selected(dc.Get(), bitmap.Get());
             DRAWITEMSTRUCT draw{};

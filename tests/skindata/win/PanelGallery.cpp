@@ -22,13 +22,14 @@
 #include <cstdio>
 #include <string>
 
+#include "../../support/WindowTestSupport.h"
 #include "VantixApp/CVantixApp.h"
 #include "VantixApp/CVantixWarningDlg.h"
 #include "controls/CListPanelPopup.h"
+#include "platform/win/ScopedComInit.h"
+#include "platform/win/WinHandles.h"
 #include "skin/win/CItemList.h"
 #include "skin/win/CSkinEnvironment.h"
-#include "skin/win/UniqueHandle.h"
-#include "../../support/WindowTestSupport.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ int main()
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    const bool com = SUCCEEDED(CoInitialize(nullptr));
+    const ScopedComInit com;
     CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
 
     CItemList languageItems;
@@ -126,7 +127,5 @@ int main()
     const int result = ShowPanel(layout, headingText);
     CSkinEnvironment::Instance().SetListPopup(nullptr);
     CVantixApp::ReleaseSkin(languageItems);
-    if (com)
-        CoUninitialize();
     return result;
 }

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "skin/win/UniqueGdiObject.h"
-
-using UniqueBitmap = UniqueGdiObject<HBITMAP>;
