@@ -1,5 +1,7 @@
 #include "skin/win/CCustomWindow.h"
 
+#include "platform/win/UnexpectedError.h"
+
 bool CCustomWindow::RegisterClassOnce()
 {
     static const bool registered = [] {
@@ -29,7 +31,13 @@ LRESULT CCustomWindow::CallDefault(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
-LRESULT CALLBACK CCustomWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CCustomWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return platform::win::CallAtBarrier("the window procedure of a skin window",
+                                        [&] { return Procedure(window, message, wParam, lParam); });
+}
+
+LRESULT CCustomWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = static_cast<CCustomWindow*>(FromHandle(window));
     if (self == nullptr && message == WM_NCCREATE)

@@ -17,6 +17,9 @@ protected:
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The class's procedure: nothing it calls may unwind into the platform (see
+    // platform/win/UnexpectedError.h).
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static bool RegisterClassOnce();
 };

@@ -1,5 +1,7 @@
 #include "skin/win/CDialogWindow.h"
 
+#include "platform/win/UnexpectedError.h"
+
 INT_PTR CDialogWindow::RunModal(HWND owner)
 {
     if (Handle() != nullptr)
@@ -80,7 +82,13 @@ bool CDialogWindow::AnswersDirectly(UINT message) noexcept
     }
 }
 
-INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return platform::win::CallAtBarrier("the procedure of a dialog",
+                                        [&] { return Procedure(window, message, wParam, lParam); });
+}
+
+INT_PTR CDialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = static_cast<CDialogWindow*>(FromHandle(window));
     if (self == nullptr && message == WM_INITDIALOG)

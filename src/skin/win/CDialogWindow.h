@@ -36,7 +36,10 @@ protected:
     virtual void OnCancel() { EndModal(IDCANCEL); }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog procedure: nothing it calls may unwind into the platform (see
+    // platform/win/UnexpectedError.h).
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Messages whose dialog-procedure result is the answer itself, not DWLP_MSGRESULT.
     static bool AnswersDirectly(UINT message) noexcept;
 

@@ -1,5 +1,7 @@
 #include "skin/win/CSubclassedWindow.h"
 
+#include "platform/win/UnexpectedError.h"
+
 bool CSubclassedWindow::Create(const wchar_t* className, HWND parent, const RECT& rect, DWORD style,
                                const wchar_t* text, DWORD exStyle)
 {
@@ -28,7 +30,13 @@ LRESULT CSubclassedWindow::CallDefault(UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcW(m_controlProc, Handle(), message, wParam, lParam);
 }
 
-LRESULT CALLBACK CSubclassedWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CSubclassedWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return platform::win::CallAtBarrier("the procedure of a subclassed control",
+                                        [&] { return Procedure(window, message, wParam, lParam); });
+}
+
+LRESULT CSubclassedWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = static_cast<CSubclassedWindow*>(FromHandle(window));
     if (self == nullptr)

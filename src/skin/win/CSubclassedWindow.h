@@ -22,7 +22,10 @@ protected:
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The subclass procedure: nothing it calls may unwind into the platform (see
+    // platform/win/UnexpectedError.h).
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_controlProc = nullptr;
 };
