@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "VantixApp/CPageBase.h"
 
 // The assign-buttons page (top view and thumb-grid view): what each button and thumb key does.
@@ -10,6 +12,7 @@ class CAssignPage : public CPageBase
 {
 public:
     explicit CAssignPage(IPageHost& host);
+    [[nodiscard]] static std::unique_ptr<IVantixPage> Make(IPageHost& host);
 
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification& notification) override;

@@ -22,6 +22,16 @@ CLightingPage::CLightingPage(IPageHost& host, const Items& items)
 {
 }
 
+std::unique_ptr<IVantixPage> CLightingPage::Make(IPageHost& host)
+{
+    Items items;
+    items.lightOn = host.BoundAs<CBitmapBtn>(ItemId::GLOW_LEDON);
+    items.lightOff = host.BoundAs<CBitmapBtn>(ItemId::GLOW_LEDOFF);
+    items.firmwareVersion = host.BoundAs<CTextItem>(ItemId::TEXT_FIRMWAREVER);
+    items.programVersion = host.BoundAs<CTextItem>(ItemId::TEXT_DRIVERVER);
+    return std::make_unique<CLightingPage>(host, items);
+}
+
 void CLightingPage::OnItemCommand(int32_t identifier)
 {
     const bool on = identifier == ItemId::GLOW_LEDON;

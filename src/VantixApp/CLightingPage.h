@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,10 +24,13 @@ public:
     };
 
     CLightingPage(IPageHost& host, const Items& items);
+    // The page with the items the window bound.
+    [[nodiscard]] static std::unique_ptr<IVantixPage> Make(IPageHost& host);
 
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification&) override {}
     void Refresh() override;
+    void OnMouseRead() override { ShowVersions(); }
     // Appends the mouse's firmware version and the program's own version to their labels;
     // done once, when the pages are first filled.
     void ShowVersions();

@@ -14,13 +14,18 @@ constexpr std::array<int32_t, 16> kCommands = {
     ItemId::BUTTON_DEFAULT_DELAY, ItemId::BUTTON_ADD_BASIC_MACRO_CMDS, ItemId::BUTTON_ADD_ADV_MACRO_CMDS,
     ItemId::BUTTON_INSERT_DELAY,
 };
-constexpr std::array<UINT, 5> kNotifications = {PageMessage::kEntryChosen, PageMessage::kMacroEventsEdited,
-                                           PageMessage::kMacroEventEdit, PageMessage::kMacroPreviewEnded,
-                                           PageMessage::kEditChanged};
+constexpr std::array<uint32_t, 5> kNotifications = {Notification::kEntryChosen, Notification::kMacroEventsEdited,
+                                           Notification::kMacroEventEdit, Notification::kMacroPreviewEnded,
+                                           Notification::kEditChanged};
 
 }  // namespace
 
 CMacrosPage::CMacrosPage(IPageHost& host) : CPageBase(host, kCommands, kNotifications) {}
+
+std::unique_ptr<IVantixPage> CMacrosPage::Make(IPageHost& host)
+{
+    return std::make_unique<CMacrosPage>(host);
+}
 
 void CMacrosPage::OnItemCommand(int32_t) {}
 

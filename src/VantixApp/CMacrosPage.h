@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "VantixApp/CPageBase.h"
 
 // The macros page: macro list, recording and the event editor.
@@ -10,14 +12,14 @@ class CMacrosPage : public CPageBase
 {
 public:
     explicit CMacrosPage(IPageHost& host);
+    [[nodiscard]] static std::unique_ptr<IVantixPage> Make(IPageHost& host);
 
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification& notification) override;
     void Refresh() override;
 
-    // While a macro is recorded the main window ignores every other command. Recording is not
-    // possible yet, so this stays false.
-    [[nodiscard]] bool IsRecording() const noexcept { return m_recording; }
+    // Recording is not possible yet, so this stays false.
+    [[nodiscard]] bool IsRecording() const override { return m_recording; }
 
 private:
     bool m_recording = false;

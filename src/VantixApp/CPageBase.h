@@ -11,7 +11,7 @@
 class CPageBase : public IVantixPage
 {
 public:
-    CPageBase(IPageHost& host, std::span<const int32_t> commands, std::span<const UINT> notifications) noexcept
+    CPageBase(IPageHost& host, std::span<const int32_t> commands, std::span<const uint32_t> notifications) noexcept
         : m_host(host), m_commands(commands), m_notifications(notifications)
     {
     }
@@ -31,5 +31,5 @@ protected:
 private:
     IPageHost& m_host;
     std::span<const int32_t> m_commands;
-    std::span<const UINT> m_notifications;
+    std::span<const uint32_t> m_notifications;
 };

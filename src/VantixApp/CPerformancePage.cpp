@@ -11,7 +11,7 @@ constexpr std::array<int32_t, 10> kCommands = {
     ItemId::BUTTON_RATE3, ItemId::BUTTON_ENABLEXY, ItemId::BUTTON_ENABLEACCELERATION,
     ItemId::BUTTON_SENSITIVITY_STAGES, ItemId::BUTTON_ENABLE_DPI_OSD,
 };
-constexpr std::array<UINT, 1> kNotifications = {PageMessage::kSliderMoved};
+constexpr std::array<uint32_t, 1> kNotifications = {Notification::kSliderMoved};
 
 constexpr int32_t kLowResolution = 800;
 constexpr int32_t kHighResolution = 1800;
@@ -27,6 +27,26 @@ void Show(CGUIItem* item, bool shown)
 CPerformancePage::CPerformancePage(IPageHost& host, const Items& items)
     : CPageBase(host, kCommands, kNotifications), m_items(items)
 {
+}
+
+std::unique_ptr<IVantixPage> CPerformancePage::Make(IPageHost& host)
+{
+    const auto bound = [&host](int32_t identifier) { return host.Bound(identifier); };
+    Items items;
+    items.set800 = {bound(ItemId::SLIDER_DPI_MULTI),    bound(ItemId::SLIDER_DPI_MULTI_X),
+                    bound(ItemId::SLIDER_DPI_MULTI_Y),  bound(ItemId::BITMAP_SLSENSTRK_XY),
+                    bound(ItemId::BITMAP_SLSENSTRK_X),  bound(ItemId::BITMAP_SLSENSTRK_Y)};
+    items.set1800 = {bound(ItemId::SLIDER_DPI_MULTI_1800),   bound(ItemId::SLIDER_DPI_MULTI_X_1800),
+                     bound(ItemId::SLIDER_DPI_MULTI_Y_1800), bound(ItemId::BITMAP_SLSENSTRK_XY_1800),
+                     bound(ItemId::BITMAP_SLSENSTRK_X_1800), bound(ItemId::BITMAP_SLSENSTRK_Y_1800)};
+    items.combinedLabel = bound(ItemId::TEXT_DPI1);
+    items.separateLabel = bound(ItemId::TEXT_DPI2);
+    items.headings = {bound(ItemId::TEXT_HEADING_X), bound(ItemId::TEXT_HEADING_Y)};
+    items.acceleration = bound(ItemId::SLIDER_ID_ACCEL);
+    items.accelerationTrack = bound(ItemId::BITMAP_SLACCLTRK);
+    items.accelerationDisabled = bound(ItemId::SLIDER_ID_ACCELDISB);
+    items.accelerationDisabledTrack = bound(ItemId::BITMAP_SLACCLTRKDISB);
+    return std::make_unique<CPerformancePage>(host, items);
 }
 
 void CPerformancePage::OnItemCommand(int32_t) {}

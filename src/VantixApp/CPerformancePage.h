@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "VantixApp/CPageBase.h"
 
@@ -40,10 +41,14 @@ public:
     };
 
     CPerformancePage(IPageHost& host, const Items& items);
+    // The page with the items the window bound.
+    [[nodiscard]] static std::unique_ptr<IVantixPage> Make(IPageHost& host);
 
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification& notification) override;
     void Refresh() override;
+    void OnShown() override { ShowViews(); }
+    void OnShowCommand() override { ShowViews(); }
 
     // Shows the slider set of the active profile's resolution (800 or 1800; any other
     // resolution keeps the set shown before), linked or separate as the profile says, and the

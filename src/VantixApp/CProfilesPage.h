@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "VantixApp/CPageBase.h"
 
 // The profiles page and the profile selector of the main page.
@@ -10,6 +12,7 @@ class CProfilesPage : public CPageBase
 {
 public:
     explicit CProfilesPage(IPageHost& host);
+    [[nodiscard]] static std::unique_ptr<IVantixPage> Make(IPageHost& host);
 
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification& notification) override;

@@ -3,16 +3,11 @@
 #include <dbt.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
-#include "VantixApp/CAssignPage.h"
-#include "VantixApp/CLightingPage.h"
-#include "VantixApp/CMacrosPage.h"
-#include "VantixApp/CPerformancePage.h"
-#include "VantixApp/CProfilesPage.h"
 #include "VantixApp/LinkAddresses.h"
-#include "VantixApp/MainWindowBindings.h"
 #include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
 #include "device/DevicePath.h"
@@ -115,16 +110,22 @@ void CVantixAppDlg::SetTitle()
 
 void CVantixAppDlg::LoadPages()
 {
-    for (size_t index = 0; index < PageBit::kPageCount; ++index)
-        CLayoutLoader::Load(kPageLayouts[index], m_pages[index], Handle());
+    for (size_t index = 0; index < Pages().size(); ++index)
+        CLayoutLoader::Load(Pages()[index].layoutFile, m_pages[index], Handle());
 }
 
 void CVantixAppDlg::BindItems()
 {
     m_bound.clear();
-    for (const ItemBinding& binding : kItemBindings)
+    Bind(MainPageBindings(), Items());
+    for (size_t index = 0; index < Pages().size(); ++index)
+        Bind(Pages()[index].items, m_pages[index]);
+}
+
+void CVantixAppDlg::Bind(std::span<const ItemBinding> bindings, const CItemList& list)
+{
+    for (const ItemBinding& binding : bindings)
     {
-        const CItemList& list = binding.page == kMainPage ? Items() : m_pages[static_cast<size_t>(binding.page)];
         CGUIItem* item = list.FindById(binding.identifier);
         m_bound[binding.identifier] = item != nullptr && item->Kind() == binding.kind ? item : nullptr;
     }
@@ -138,49 +139,25 @@ CGUIItem* CVantixAppDlg::Bound(int32_t identifier) const noexcept
 
 void CVantixAppDlg::CreatePages()
 {
-    CLightingPage::Items lighting;
-    lighting.lightOn = dynamic_cast<CBitmapBtn*>(Bound(ItemId::GLOW_LEDON));
-    lighting.lightOff = dynamic_cast<CBitmapBtn*>(Bound(ItemId::GLOW_LEDOFF));
-    lighting.firmwareVersion = dynamic_cast<CTextItem*>(Bound(ItemId::TEXT_FIRMWAREVER));
-    lighting.programVersion = dynamic_cast<CTextItem*>(Bound(ItemId::TEXT_DRIVERVER));
-
-    m_assignPage = std::make_unique<CAssignPage>(*this);
-    m_performancePage = std::make_unique<CPerformancePage>(*this, PerformanceItems());
-    m_profilesPage = std::make_unique<CProfilesPage>(*this);
-    m_macrosPage = std::make_unique<CMacrosPage>(*this);
-    m_lightingPage = std::make_unique<CLightingPage>(*this, lighting);
-    m_pageBehaviours = {m_assignPage.get(), m_performancePage.get(), m_profilesPage.get(), m_macrosPage.get(),
-                        m_lightingPage.get()};
-}
-
-CPerformancePage::Items CVantixAppDlg::PerformanceItems() const
-{
-    CPerformancePage::Items items;
-    items.set800 = {Bound(ItemId::SLIDER_DPI_MULTI),    Bound(ItemId::SLIDER_DPI_MULTI_X),
-                    Bound(ItemId::SLIDER_DPI_MULTI_Y),  Bound(ItemId::BITMAP_SLSENSTRK_XY),
-                    Bound(ItemId::BITMAP_SLSENSTRK_X),  Bound(ItemId::BITMAP_SLSENSTRK_Y)};
-    items.set1800 = {Bound(ItemId::SLIDER_DPI_MULTI_1800),   Bound(ItemId::SLIDER_DPI_MULTI_X_1800),
-                     Bound(ItemId::SLIDER_DPI_MULTI_Y_1800), Bound(ItemId::BITMAP_SLSENSTRK_XY_1800),
-                     Bound(ItemId::BITMAP_SLSENSTRK_X_1800), Bound(ItemId::BITMAP_SLSENSTRK_Y_1800)};
-    items.combinedLabel = Bound(ItemId::TEXT_DPI1);
-    items.separateLabel = Bound(ItemId::TEXT_DPI2);
-    items.headings = {Bound(ItemId::TEXT_HEADING_X), Bound(ItemId::TEXT_HEADING_Y)};
-    items.acceleration = Bound(ItemId::SLIDER_ID_ACCEL);
-    items.accelerationTrack = Bound(ItemId::BITMAP_SLACCLTRK);
-    items.accelerationDisabled = Bound(ItemId::SLIDER_ID_ACCELDISB);
-    items.accelerationDisabledTrack = Bound(ItemId::BITMAP_SLACCLTRKDISB);
-    return items;
+    for (size_t index = 0; index < Pages().size(); ++index)
+    {
+        const PageFactory make = Pages()[index].makeBehaviour;
+        m_behaviours[index] = make != nullptr ? make(*this) : nullptr;
+    }
 }
 
 void CVantixAppDlg::GiveOwnerWindows(HWND owner)
 {
-    // The profile selector and the sliders report to the owner; sliders missing from the
-    // layouts (or not made) are left out.
-    if (CGUIItem* selector = Bound(ItemId::LIST_GLOBALPROFILELIST))
-        selector->SetOwner(owner);
-    for (int32_t slider : kReportingSliders)
-        if (CGUIItem* item = Bound(slider))
-            item->SetOwner(owner);
+    // The items that report to the window (the profile selector and the sliders); those missing
+    // from the layouts (or not made) are left out.
+    const auto give = [this, owner](std::span<const ItemBinding> bindings) {
+        for (const ItemBinding& binding : bindings)
+            if (CGUIItem* item = binding.reports ? Bound(binding.identifier) : nullptr)
+                item->SetOwner(owner);
+    };
+    give(MainPageBindings());
+    for (const PageEntry& page : Pages())
+        give(page.items);
 }
 
 void CVantixAppDlg::ReadFromDevice()
@@ -194,15 +171,18 @@ void CVantixAppDlg::ReadFromDevice()
         return;
     }
     RefreshAllPages();
-    m_lightingPage->ShowVersions();
+    for (const auto& behaviour : m_behaviours)
+        if (behaviour != nullptr)
+            behaviour->OnMouseRead();
     m_dirtyMask = 0;
     EnableApply(false);
 }
 
 void CVantixAppDlg::RefreshAllPages()
 {
-    for (IVantixPage* page : m_pageBehaviours)
-        page->Refresh();
+    for (const auto& behaviour : m_behaviours)
+        if (behaviour != nullptr)
+            behaviour->Refresh();
 }
 
 // --- pages ---------------------------------------------------------------------------------------
@@ -234,30 +214,22 @@ void CVantixAppDlg::ShowPage(unsigned pageBits)
         m_pages[other].ShowAll(other == static_cast<size_t>(index));
     SelectTabs(pageBit);
     m_currentPage = &m_pages[static_cast<size_t>(index)];
-    ShowProfileSelector(pageBit != PageBit::kProfiles && pageBit != PageBit::kMacros);
-    if (pageBit == PageBit::kPerformance && m_performancePage != nullptr)
-        m_performancePage->ShowViews();
+    ShowProfileSelector(Pages()[static_cast<size_t>(index)].showsProfileSelector);
+    if (IVantixPage* behaviour = m_behaviours[static_cast<size_t>(index)].get())
+        behaviour->OnShown();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CVantixAppDlg::SelectTabs(unsigned pageBit)
 {
-    struct Tab
+    // A tab is selected while any page it stands for is shown (the assign tab for both views).
+    const auto shown = std::find_if(Pages().begin(), Pages().end(),
+                                     [pageBit](const PageEntry& page) { return page.bit == pageBit; });
+    const int32_t selectedTab = shown != Pages().end() ? shown->tab : -1;
+    for (const PageEntry& page : Pages())
     {
-        int32_t identifier;
-        unsigned pageBits;
-    };
-    static constexpr Tab kTabs[] = {
-        {ItemId::BUTTON_ASSIGNBUTTONS, PageBit::kAssignButtons | PageBit::kAssignKeys},
-        {ItemId::BUTTON_ADJUSTPERFORMANCE, PageBit::kPerformance},
-        {ItemId::BUTTON_MANAGEPROFILES, PageBit::kProfiles},
-        {ItemId::BUTTON_MANAGEMACROS, PageBit::kMacros},
-        {ItemId::BUTTON_LIGHTINGMAINTENANCE, PageBit::kLighting},
-    };
-    for (const Tab& tab : kTabs)
-    {
-        auto* button = dynamic_cast<CBitmapBtn*>(Bound(tab.identifier));
-        const bool selected = (tab.pageBits & pageBit) != 0;
+        auto* button = BoundAs<CBitmapBtn>(page.tab);
+        const bool selected = page.tab == selectedTab;
         if (button != nullptr && button->IsChecked() != selected)
             button->SetChecked(selected);
     }
@@ -363,7 +335,8 @@ void CVantixAppDlg::PostClose()
 
 bool CVantixAppDlg::IsRecording() const
 {
-    return m_macrosPage != nullptr && m_macrosPage->IsRecording();
+    return std::any_of(m_behaviours.begin(), m_behaviours.end(),
+                       [](const auto& behaviour) { return behaviour != nullptr && behaviour->IsRecording(); });
 }
 
 CGUIItem* CVantixAppDlg::FindSender(HWND window) const
@@ -388,14 +361,29 @@ void CVantixAppDlg::OnCommand(HWND control, WORD notification, WORD identifier)
 
 void CVantixAppDlg::DispatchItemCommand(int32_t identifier)
 {
-    if (DispatchWindowCommand(identifier))
+    if (DispatchWindowCommand(identifier) || DispatchShowCommand(identifier))
         return;
-    for (IVantixPage* page : m_pageBehaviours)
-        if (page != nullptr && page->HandlesCommand(identifier))
+    for (const auto& behaviour : m_behaviours)
+        if (behaviour != nullptr && behaviour->HandlesCommand(identifier))
         {
-            page->OnItemCommand(identifier);
+            behaviour->OnItemCommand(identifier);
             return;
         }
+}
+
+bool CVantixAppDlg::DispatchShowCommand(int32_t identifier)
+{
+    for (size_t index = 0; index < Pages().size(); ++index)
+    {
+        const std::span<const int32_t> commands = Pages()[index].showCommands;
+        if (std::find(commands.begin(), commands.end(), identifier) == commands.end())
+            continue;
+        ShowPage(Pages()[index].bit);
+        if (IVantixPage* behaviour = m_behaviours[index].get())
+            behaviour->OnShowCommand();
+        return true;
+    }
+    return false;
 }
 
 bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
@@ -422,16 +410,6 @@ bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
         m_dirtyMask = 0;
         EnableApply(false);
         return true;
-    case ItemId::BUTTON_ASSIGNBUTTONS:
-    case ItemId::TEXT_TOPVIEW_BUTTON: ShowPage(PageBit::kAssignButtons); return true;
-    case ItemId::TEXT_THUMBGRIDVIEW_BUTTON: ShowPage(PageBit::kAssignKeys); return true;
-    case ItemId::BUTTON_ADJUSTPERFORMANCE:
-        ShowPage(PageBit::kPerformance);
-        m_performancePage->ShowViews();
-        return true;
-    case ItemId::BUTTON_MANAGEPROFILES: ShowPage(PageBit::kProfiles); return true;
-    case ItemId::BUTTON_MANAGEMACROS: ShowPage(PageBit::kMacros); return true;
-    case ItemId::BUTTON_LIGHTINGMAINTENANCE: ShowPage(PageBit::kLighting); return true;
     default: return false;
     }
 }
@@ -467,34 +445,21 @@ void CVantixAppDlg::OnCancel()
 
 // --- other messages ------------------------------------------------------------------------------
 
-void CVantixAppDlg::DispatchNotification(UINT message, WPARAM wParam, LPARAM lParam)
+void CVantixAppDlg::DispatchNotification(const NotificationInfo& info, WPARAM wParam, LPARAM lParam)
 {
-    PageNotification notification{message, wParam, lParam, nullptr};
-    switch (message)
+    PageNotification notification{info.message, wParam, lParam, nullptr};
+    switch (info.sender)
     {
-    case PageMessage::kProfileNameEdited:
-    case PageMessage::kProfileProgramChosen:
-    case PageMessage::kProfileCheckToggled:
-    case PageMessage::kProfileCellOpened:
-    case PageMessage::kProfileOptionChosen:
-    case PageMessage::kProfileOptionsOpening:
-        notification.sender = FindSender(reinterpret_cast<HWND>(wParam));
-        break;
-    case PageMessage::kEntryChosen:
-    case PageMessage::kDropdownOpening:
-    case PageMessage::kMacroEventsEdited:
-    case PageMessage::kEditChanged:
-        notification.sender = FindSender(reinterpret_cast<HWND>(lParam));
-        break;
-    default: break;
+    case SenderWindow::First: notification.sender = FindSender(reinterpret_cast<HWND>(wParam)); break;
+    case SenderWindow::Second: notification.sender = FindSender(reinterpret_cast<HWND>(lParam)); break;
+    case SenderWindow::None: break;
     }
-    const bool namesWindow = message != PageMessage::kSliderMoved && message != PageMessage::kMacroEventEdit &&
-                             message != PageMessage::kMacroPreviewEnded;
-    if (namesWindow && notification.sender == nullptr)
+    // A notification that names its sender's window is taken only from a known item.
+    if (info.sender != SenderWindow::None && notification.sender == nullptr)
         return;
-    for (IVantixPage* page : m_pageBehaviours)
-        if (page != nullptr && page->HandlesNotification(message))
-            page->OnNotification(notification);
+    for (const auto& behaviour : m_behaviours)
+        if (behaviour != nullptr && behaviour->HandlesNotification(info.message))
+            behaviour->OnNotification(notification);
 }
 
 LRESULT CVantixAppDlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -514,19 +479,12 @@ LRESULT CVantixAppDlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam
         return TRUE;
     case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(m_icon);
     case WM_DEVICECHANGE: return OnDeviceChange(wParam, lParam);
-    case PageMessage::kSliderMoved:
-    case PageMessage::kProfileNameEdited:
-    case PageMessage::kProfileProgramChosen:
-    case PageMessage::kProfileCheckToggled:
-    case PageMessage::kProfileCellOpened:
-    case PageMessage::kProfileOptionChosen:
-    case PageMessage::kProfileOptionsOpening:
-    case PageMessage::kEntryChosen:
-    case PageMessage::kDropdownOpening:
-    case PageMessage::kMacroEventsEdited:
-    case PageMessage::kMacroEventEdit:
-    case PageMessage::kMacroPreviewEnded:
-    case PageMessage::kEditChanged: DispatchNotification(message, wParam, lParam); return 0;
-    default: return CGUIPanel::OnOtherMessage(message, wParam, lParam);
+    default: break;
     }
+    if (const NotificationInfo* notification = FindNotification(message))
+    {
+        DispatchNotification(*notification, wParam, lParam);
+        return 0;
+    }
+    return CGUIPanel::OnOtherMessage(message, wParam, lParam);
 }

@@ -5,26 +5,21 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <unordered_map>
 
-#include "VantixApp/CPerformancePage.h"
 #include "VantixApp/CPopupPresenter.h"
 #include "VantixApp/IPageHost.h"
-#include "VantixApp/PageMessages.h"
+#include "VantixApp/IVantixPage.h"
+#include "VantixApp/PageTable.h"
 #include "device/win/CDeviceListener.h"
 #include "skin/win/CGUIPanel.h"
 
-class CAssignPage;
-class CLightingPage;
-class CMacrosPage;
-class CProfilesPage;
-class IVantixPage;
-
 // The program's one window: the main page from "MainPage.xml" with its tabs, OK, Cancel, Apply
-// and link buttons, and six page layouts of which one is shown. It dispatches the items'
-// commands and notifications to the pages, keeps the dirty mask of what changed since the last
-// apply, applies through the device object, and closes after telling the user when the mouse is
-// missing or goes away.
+// and link buttons, and the page layouts of the page table (PageTable.h), of which one is shown.
+// It dispatches the items' commands and notifications to the pages' behaviours, keeps the dirty
+// mask of what changed since the last apply, applies through the device object, and closes
+// after telling the user when the mouse is missing or goes away.
 class CVantixAppDlg : public CGUIPanel, public IPageHost
 {
 public:
@@ -61,7 +56,7 @@ public:
     [[nodiscard]] const CItemList* PageItems(unsigned pageBit) const noexcept;
     [[nodiscard]] const CItemList* CurrentPage() const noexcept { return m_currentPage; }
     // An item looked up once after the layouts were loaded; null when the layouts lack it.
-    [[nodiscard]] CGUIItem* Bound(int32_t identifier) const noexcept;
+    [[nodiscard]] CGUIItem* Bound(int32_t identifier) const noexcept override;
 
 protected:
     bool OnInitDialog() override;
@@ -78,8 +73,8 @@ private:
     void SetTitle();
     void LoadPages();
     void BindItems();
+    void Bind(std::span<const ItemBinding> bindings, const CItemList& list);
     void CreatePages();
-    [[nodiscard]] CPerformancePage::Items PerformanceItems() const;
     void GiveOwnerWindows(HWND owner);
     void ReadFromDevice();
     void RefreshAllPages();
@@ -92,7 +87,8 @@ private:
 
     void DispatchItemCommand(int32_t identifier);
     bool DispatchWindowCommand(int32_t identifier);
-    void DispatchNotification(UINT message, WPARAM wParam, LPARAM lParam);
+    bool DispatchShowCommand(int32_t identifier);
+    void DispatchNotification(const NotificationInfo& info, WPARAM wParam, LPARAM lParam);
     [[nodiscard]] CGUIItem* FindSender(HWND window) const;
     [[nodiscard]] bool IsRecording() const;
     void OpenManual() const;
@@ -112,11 +108,6 @@ private:
     CDeviceListener m_listener;
     CPopupPresenter m_modalPopups;
     IPopupPresenter* m_popups = &m_modalPopups;
-
-    std::unique_ptr<CAssignPage> m_assignPage;
-    std::unique_ptr<CPerformancePage> m_performancePage;
-    std::unique_ptr<CProfilesPage> m_profilesPage;
-    std::unique_ptr<CMacrosPage> m_macrosPage;
-    std::unique_ptr<CLightingPage> m_lightingPage;
-    std::array<IVantixPage*, 5> m_pageBehaviours{};
+    // The behaviours of the page table's rows, by page index; null where a row has none.
+    std::array<std::unique_ptr<IVantixPage>, PageBit::kPageCount> m_behaviours;
 };

@@ -4,6 +4,7 @@
 
 #include "device/DeviceTerms.h"
 
+class CGUIItem;
 class CVantixConfig;
 class IMouseDevice;
 
@@ -19,4 +20,14 @@ public:
     virtual void MarkDirty(TransferFlags mask) = 0;
     // True when the page of this bit is the one shown.
     [[nodiscard]] virtual bool IsPageShown(unsigned pageBit) const = 0;
+    // An item the window bound after loading the layouts (the page table's bindings); null
+    // when the layouts lack it or it has another kind.
+    [[nodiscard]] virtual CGUIItem* Bound(int32_t identifier) const noexcept = 0;
+
+    // The bound item as its class; null as above.
+    template <typename Item>
+    [[nodiscard]] Item* BoundAs(int32_t identifier) const noexcept
+    {
+        return dynamic_cast<Item*>(Bound(identifier));
+    }
 };

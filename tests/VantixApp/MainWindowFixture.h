@@ -4,6 +4,7 @@
 
 #include "AppTestSupport.h"
 #include "VantixApp/CVantixAppDlg.h"
+#include "VantixApp/PageTable.h"
 #include "config/CVantixConfig.h"
 #include "device/CMouse.h"
 #include "simulator/SimulatedService.h"

@@ -510,12 +510,12 @@ TEST_F(MainWindowBadInputTest, MessagesFromUnknownSendersChangeNothing)
     ASSERT_NE(stranger, nullptr);
     SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(stranger));
     SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), 0);
-    for (UINT message : {PageMessage::kEntryChosen, PageMessage::kDropdownOpening, PageMessage::kEditChanged,
-                         PageMessage::kMacroEventsEdited})
+    for (UINT message : {Notification::kEntryChosen, Notification::kDropdownOpening, Notification::kEditChanged,
+                         Notification::kMacroEventsEdited})
         SendMessageW(window->Handle(), message, 3, reinterpret_cast<LPARAM>(stranger));
-    for (UINT message : {PageMessage::kProfileNameEdited, PageMessage::kProfileOptionsOpening})
+    for (UINT message : {Notification::kProfileNameEdited, Notification::kProfileOptionsOpening})
         SendMessageW(window->Handle(), message, reinterpret_cast<WPARAM>(stranger), 0);
-    SendMessageW(window->Handle(), PageMessage::kSliderMoved, 40, ItemId::SLIDER_DPI_MULTI_STAGE1);
+    SendMessageW(window->Handle(), Notification::kSliderMoved, 40, ItemId::SLIDER_DPI_MULTI_STAGE1);
     SendMessageW(window->Handle(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
     SendMessageW(window->Handle(), WM_TIMER, 77, 0);
     DestroyWindow(stranger);

@@ -10,6 +10,7 @@
 #include "skin/win/PaintDc.h"
 #include "skin/win/PictureHandle.h"
 #include "skin/win/ScopedSelect.h"
+#include "vocabulary/Notifications.h"
 
 namespace {
 
@@ -230,7 +231,7 @@ void CDropdownListItem::Open()
         return;
     const HWND self = Handle();
     // The parent may refill the entries before the list is built from them.
-    SendMessageW(GetParent(self), kOpeningMessage, 0, reinterpret_cast<LPARAM>(self));
+    SendMessageW(GetParent(self), Notification::kDropdownOpening, 0, reinterpret_cast<LPARAM>(self));
     IListPopup* popup = CSkinEnvironment::Instance().ListPopup();
     if (popup == nullptr)
         return;
@@ -258,7 +259,7 @@ void CDropdownListItem::TakeChoice(int index)
     {
         SetSelection(index);
     }
-    SendMessageW(GetParent(Handle()), kChosenMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Handle()));
+    SendMessageW(GetParent(Handle()), Notification::kEntryChosen, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Handle()));
 }
 
 LRESULT CDropdownListItem::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -23,15 +23,13 @@ struct ComboDescription;
 // prefix, the current text (translated) and the second text, with a small arrow, and opens the
 // pop-up list under itself when clicked.
 //
-// Notifications to the parent (sent; the box's window as lParam):
-// - kOpeningMessage (wParam 0) on every click before the list opens, so the parent can refill
-//   the entries;
-// - kChosenMessage (wParam the chosen index) after a choice set the selection.
+// Notifications to the parent (sent; the box's window as lParam; vocabulary/Notifications.h):
+// - Notification::kDropdownOpening (wParam 0) on every click before the list opens, so the
+//   parent can refill the entries;
+// - Notification::kEntryChosen (wParam the chosen index) after a choice set the selection.
 class CDropdownListItem : public CCustomWindow, public CGUIItem
 {
 public:
-    static constexpr UINT kOpeningMessage = 0x634;
-    static constexpr UINT kChosenMessage = 0x614;
 
     struct Colours
     {

@@ -13,14 +13,15 @@
 #include "skin/win/CItemList.h"
 #include "skin/win/CListPanelItem.h"
 #include "skin/win/CSkinEnvironment.h"
+#include "vocabulary/Notifications.h"
 
 namespace {
 
 using itemtest::PixelOf;
 using itemtest::RecordingWindow;
 
-constexpr UINT kOpening = CDropdownListItem::kOpeningMessage;
-constexpr UINT kChosen = CDropdownListItem::kChosenMessage;
+constexpr UINT kOpening = Notification::kDropdownOpening;
+constexpr UINT kChosen = Notification::kEntryChosen;
 constexpr int kBoxWidth = 120;
 constexpr int kBoxHeight = 20;
 
