@@ -7,7 +7,7 @@
 #include "VantixApp/CVantixAppDlg.h"
 #include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
-#include "controls/CListPanelPopup.h"
+#include "controls/CInstalledControls.h"
 #include "device/CMouse.h"
 #include "device/win/ComServiceFactory.h"
 #include "platform/win/WinHandles.h"
@@ -163,12 +163,10 @@ std::wstring CVantixApp::ReadInstallation()
 
 void CVantixApp::RunMainWindow()
 {
-    // Drop-downs open their lists through it while the window runs.
-    CListPanelPopup listPopup;
-    CSkinEnvironment::Instance().SetListPopup(&listPopup);
+    // The pop-up list and the controls' item makers, while the window runs.
+    const CInstalledControls controls(CSkinEnvironment::Instance());
     m_window = std::make_unique<CVantixAppDlg>(m_config.get(), m_device.get());
     m_window->RunModal();
-    CSkinEnvironment::Instance().SetListPopup(nullptr);
 }
 
 void CVantixApp::TearDown()

@@ -11,6 +11,7 @@
 
 #include "VantixApp/CVantixApp.h"
 #include "VantixApp/IPopupPresenter.h"
+#include "controls/CInstalledControls.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CItemList.h"
 #include "skin/win/CLayoutLoader.h"
@@ -79,4 +80,6 @@ public:
 
 private:
     CItemList m_languages;
+    // The pop-up list and the controls' item makers, as the program installs them.
+    CInstalledControls m_controls{CSkinEnvironment::Instance()};
 };

@@ -14,6 +14,7 @@
 #include "skin/win/CDropdownListItem.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CItemList.h"
+#include "skin/win/CItemMakers.h"
 #include "skin/win/CLanguageItem.h"
 #include "skin/win/CListPanelItem.h"
 #include "skin/win/CPanelBitmap.h"
@@ -25,19 +26,48 @@ namespace {
 // Makes the item of one description. References to earlier items are resolved through the
 // items made so far, by their place in the description; an element whose item could not be
 // made leaves a gap there, and references to it resolve to nothing.
-class CItemMaker
+class CItemBuilder final : public IItemMakeContext
 {
 public:
-    CItemMaker(LayoutDescription& description, CItemList& items, HWND parent)
-        : m_description(description), m_items(items), m_parent(parent), m_made(description.items.size(), nullptr)
+    CItemBuilder(LayoutDescription& description, CItemList& items, HWND parent, const CItemMakers& makers)
+        : m_description(description), m_items(items), m_parent(parent), m_makers(makers),
+          m_made(description.items.size(), nullptr)
     {
     }
 
     void MakeAll()
     {
-        for (size_t index = 0; index < m_description.items.size(); ++index)
-            m_made[index] = std::visit([this](const auto& item) { return Make(item); }, m_description.items[index]);
+        for (m_current = 0; m_current < m_description.items.size(); ++m_current)
+            m_made[m_current] =
+                std::visit([this](const auto& item) { return Make(item); }, m_description.items[m_current]);
     }
+
+    // --- what registered makers may ask ---
+
+    HWND Parent() const noexcept override { return m_parent; }
+
+    CGUIItem* Made(const ItemRef& reference, ItemKind kind) const noexcept override
+    {
+        if (!reference || *reference >= m_made.size() || m_made[*reference] == nullptr ||
+            m_made[*reference]->Kind() != kind)
+            return nullptr;
+        return m_made[*reference];
+    }
+
+    CFontItem* FontOf(const ItemRef& reference) const noexcept override
+    {
+        return Made<CFontItem>(reference, ItemKind::Font);
+    }
+
+    // The window of the picture item an element names, or the loader's parent window.
+    HWND WindowOf(const ItemRef& reference) const noexcept override
+    {
+        const CBitmapItem* picture = Made<CBitmapItem>(reference, ItemKind::BitmapItem);
+        return picture != nullptr ? picture->Handle() : m_parent;
+    }
+
+    CItemList& Items() const noexcept override { return m_items; }
+    const LayoutDescription& Description() const noexcept override { return m_description; }
 
 private:
     // Sets the common fields last and appends the item to the caller's list.
@@ -59,22 +89,7 @@ private:
     template <typename Item>
     [[nodiscard]] Item* Made(const ItemRef& reference, ItemKind kind) const noexcept
     {
-        if (!reference || *reference >= m_made.size() || m_made[*reference] == nullptr ||
-            m_made[*reference]->Kind() != kind)
-            return nullptr;
-        return dynamic_cast<Item*>(m_made[*reference]);
-    }
-
-    [[nodiscard]] CFontItem* FontOf(const ItemRef& reference) const noexcept
-    {
-        return Made<CFontItem>(reference, ItemKind::Font);
-    }
-
-    // The window of the picture item an element names, or the loader's parent window.
-    [[nodiscard]] HWND WindowOf(const ItemRef& reference) const noexcept
-    {
-        const CBitmapItem* picture = Made<CBitmapItem>(reference, ItemKind::BitmapItem);
-        return picture != nullptr ? picture->Handle() : m_parent;
+        return dynamic_cast<Item*>(Made(reference, kind));
     }
 
     CGUIItem* Make(const PanelBitmapDescription& description)
@@ -161,17 +176,23 @@ private:
         return Append(std::move(item), description.identifier, ItemKind::ListPanel, nullptr, m_parent);
     }
 
-    // The custom controls have no item classes here; their elements are skipped.
+    // The custom controls: made by the maker installed for their kind, if any.
     template <typename Description>
-    CGUIItem* Make(const Description&)
+    CGUIItem* Make(const Description& description)
     {
-        return nullptr;
+        const CItemMakers::Maker* maker = m_makers.Find(Description::kKind);
+        if (maker == nullptr)
+            return nullptr;
+        MadeItem made = (*maker)(m_description.items[m_current], *this);
+        return Append(std::move(made.item), description.identifier, Description::kKind, made.window, made.owner);
     }
 
     LayoutDescription& m_description;
     CItemList& m_items;
     HWND m_parent;
+    const CItemMakers& m_makers;
     std::vector<CGUIItem*> m_made;  // by description index; null where nothing was made
+    size_t m_current = 0;           // the description being made
 };
 
 }  // namespace
@@ -188,5 +209,5 @@ void CLayoutLoader::Load(std::wstring_view fileName, CItemList& items, HWND pare
 
 void CLayoutLoader::Build(LayoutDescription& description, CItemList& items, HWND parent)
 {
-    CItemMaker(description, items, parent).MakeAll();
+    CItemBuilder(description, items, parent, CSkinEnvironment::Instance().ItemMakers()).MakeAll();
 }

@@ -13,7 +13,8 @@ struct LayoutDescription;
 // `parent` (or of the picture item their element names); `parent` may be null for files that
 // hold only languages and fonts. Nothing is reported: what loaded shows in what was appended.
 //
-// Elements of controls that have no item class yet are skipped.
+// Elements of a kind without an item class of the skin (the custom controls) are made by the
+// maker installed for their kind (CSkinEnvironment::ItemMakers), or skipped when there is none.
 class CLayoutLoader
 {
 public:

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/win/CItemMakers.h"
 #include "skin/win/CWinKeyboardLayouts.h"
 #include "skin/win/CWinResourceLoader.h"
 
@@ -12,8 +13,8 @@ class IListPopup;
 
 // The skin's process-wide state: the program directory every file name starts from, the
 // resource cache with its Windows loader, the language set with the keyboard layouts it
-// activates, the dialog template list panels are made from, and the pop-up list that
-// drop-downs open. Start-up sets it up before the first layout is read; the program's end
+// activates, the dialog template list panels are made from, the pop-up list that drop-downs
+// open, and the makers of the items the custom controls provide. Start-up sets it up before the first layout is read; the program's end
 // releases the cache.
 class CSkinEnvironment
 {
@@ -40,6 +41,9 @@ public:
     [[nodiscard]] IListPopup* ListPopup() const noexcept { return m_listPopup; }
     void SetListPopup(IListPopup* popup) noexcept { m_listPopup = popup; }
 
+    // The makers the layout loader asks for element kinds without an item class of the skin.
+    [[nodiscard]] CItemMakers& ItemMakers() noexcept { return m_itemMakers; }
+
 private:
     CSkinEnvironment() = default;
 
@@ -49,4 +53,5 @@ private:
     std::unique_ptr<CResourceCache> m_cache;
     int m_panelTemplate = kDefaultPanelTemplate;
     IListPopup* m_listPopup = nullptr;
+    CItemMakers m_itemMakers;
 };

@@ -8,9 +8,12 @@
 #include "skin/CLangTable.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CBitmapItem.h"
+#include "skin/win/CCustomWindow.h"
 #include "skin/win/CFontItem.h"
+#include "skin/win/CItemMakers.h"
 #include "skin/win/CLanguageItem.h"
 #include "skin/win/CLayoutLoader.h"
+#include "skin/win/CSkinEnvironment.h"
 #include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
 
@@ -79,6 +82,47 @@ TEST_F(LayoutLoaderTest, ElementsWithoutAnItemClassOrNameAreSkipped)
             <EDITCTRLLIST><EDITCTRL name="EDITCTRL_DEFAULT_DELAY" max="5"/></EDITCTRLLIST>)");
     ASSERT_EQ(m_items.Size(), 1u);
     EXPECT_EQ(m_items.At(0).Identifier(), ItemId::TEXT_PROFILENAME);
+}
+
+// A control's item, as a maker registered for its kind makes it.
+class CFieldItem : public CCustomWindow, public CGUIItem
+{
+public:
+    explicit CFieldItem(int32_t max) : max(max) {}
+    const int32_t max;
+};
+
+TEST_F(LayoutLoaderTest, ARegisteredMakerMakesTheElementsOfItsKind)
+{
+    CItemMakers& makers = CSkinEnvironment::Instance().ItemMakers();
+    const CFontItem* fontSeen = nullptr;
+    makers.Register<EditDescription>([&](const EditDescription& edit, const IItemMakeContext& context) {
+        fontSeen = context.FontOf(edit.font);
+        auto field = std::make_unique<CFieldItem>(edit.max);
+        if (!field->Create(context.Parent(), RECT{edit.rect.left, edit.rect.top, 80, 20}, WS_CHILD | WS_VISIBLE))
+            return MadeItem{};
+        const HWND window = field->Handle();
+        return MadeItem{std::move(field), window, context.Parent()};
+    });
+    const std::string layout = R"(<FONTLIST><FONT name="FONT_ARIAL10" typeface="Arial" pitch="-10"/></FONTLIST>
+            <EDITCTRLLIST><EDITCTRL name="EDITCTRL_DEFAULT_DELAY" max="5" fontid="FONT_ARIAL10"><RECT left="4"/></EDITCTRL>
+                          <EDITCTRLSK name="EDITCTRL_INSERT_DELAY"/></EDITCTRLLIST>)";
+    Load(layout);
+    makers.Unregister(ItemKind::Edit);
+
+    ASSERT_EQ(m_items.Size(), 2u) << "the font and the field; the single-key field has no maker";
+    auto* field = dynamic_cast<CFieldItem*>(m_items.FindById(ItemId::EDITCTRL_DEFAULT_DELAY));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->Kind(), ItemKind::Edit);
+    EXPECT_EQ(field->ItemWindow(), field->Handle());
+    EXPECT_EQ(field->Owner(), m_window.Handle());
+    EXPECT_EQ(GetParent(field->Handle()), m_window.Handle());
+    EXPECT_EQ(field->max, 5);
+    EXPECT_EQ(fontSeen, m_items.FindById(ItemId::FONT_ARIAL10)) << "references resolve through the context";
+
+    m_items.DestroyAll();
+    Load(layout);
+    EXPECT_EQ(m_items.Size(), 1u) << "without the maker the element is skipped again";
 }
 
 TEST_F(LayoutLoaderTest, MissingFileAddsNothing)

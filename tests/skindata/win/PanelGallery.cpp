@@ -25,7 +25,7 @@
 #include "../../support/WindowTestSupport.h"
 #include "VantixApp/CVantixApp.h"
 #include "VantixApp/CVantixWarningDlg.h"
-#include "controls/CListPanelPopup.h"
+#include "controls/CInstalledControls.h"
 #include "platform/win/ScopedComInit.h"
 #include "platform/win/WinHandles.h"
 #include "skin/win/CItemList.h"
@@ -122,10 +122,11 @@ int main()
 
     CItemList languageItems;
     CVantixApp::PrepareSkin(folder, language, languageItems);
-    CListPanelPopup listPopup;
-    CSkinEnvironment::Instance().SetListPopup(&listPopup);
-    const int result = ShowPanel(layout, headingText);
-    CSkinEnvironment::Instance().SetListPopup(nullptr);
+    int result = 0;
+    {
+        const CInstalledControls controls(CSkinEnvironment::Instance());
+        result = ShowPanel(layout, headingText);
+    }
     CVantixApp::ReleaseSkin(languageItems);
     return result;
 }
