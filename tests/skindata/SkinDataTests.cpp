@@ -540,13 +540,13 @@ TEST_F(SkinDataTest, TheLanguageFileListsElevenLanguagesWithTheirKeyboardLayouts
 {
     ASSERT_EQ(m_languageLayout.languageTables.size(), kLanguages.size());
     for (size_t index = 0; index < kLanguages.size(); ++index) {
-        const CLangTable& table = *m_languageLayout.languageTables[index];
+        const CLangTable& table = *m_languageLayout.languageTables[index].Table();
         EXPECT_EQ(table.Identifier(), kLanguages[index].identifier) << kLanguages[index].stem;
         EXPECT_EQ(table.KeyboardLayoutName().size(), 8u) << kLanguages[index].stem;
         EXPECT_GT(table.EntryCount(), 200u) << kLanguages[index].stem;
     }
-    EXPECT_EQ(m_languageLayout.languageTables.front()->KeyboardLayoutName(), L"00000409");
-    EXPECT_EQ(m_languages.Current(), m_languageLayout.languageTables.front().get());
+    EXPECT_EQ(m_languageLayout.languageTables.front().Table()->KeyboardLayoutName(), L"00000409");
+    EXPECT_EQ(m_languages.Current(), m_languageLayout.languageTables.front().Table());
 }
 
 TEST_F(SkinDataTest, EveryBoundItemIsInItsFileWithItsKind)

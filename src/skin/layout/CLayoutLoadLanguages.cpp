@@ -58,9 +58,8 @@ void CLayoutLoad::ReadLanguage(Element element)
     ReadLanguageOverrides(element, *table);
 
     CLangTable* kept = table.get();
-    m_result.languageTables.push_back(std::move(table));
+    m_result.languageTables.emplace_back(m_languages, identifier, std::move(table));
     Append(LanguageDescription{identifier, kept});
-    m_languages.Register(identifier, kept);
 }
 
 void CLayoutLoad::ReadLanguageFonts(Element element, CLangTable& table) const

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/CLangTable.h"
+#include "skin/CRegisteredLanguage.h"
 #include "skin/layout/ItemKind.h"
 #include "skin/layout/ResourceRecord.h"
 
@@ -63,7 +64,7 @@ struct PanelBitmapDescription
     PictureRef picture = nullptr;
 };
 
-// LANG: the table is owned by LayoutDescription::languageTables.
+// LANG: the table is owned, with its registration, by LayoutDescription::languageTables.
 struct LanguageDescription
 {
     static constexpr ItemKind kKind = ItemKind::Language;
@@ -415,9 +416,9 @@ using ItemDescription =
 struct LayoutDescription
 {
     std::vector<ItemDescription> items;
-    // The tables of the LANG elements; those with identifiers 340 to 351 are registered with the
-    // language set, which refers to them, so they must live as long as the set uses them.
-    std::vector<std::unique_ptr<CLangTable>> languageTables;
+    // The tables of the LANG elements, each registered with the language set for as long as it
+    // is kept (the language items take them over).
+    std::vector<CRegisteredLanguage> languageTables;
 
     // The first item with the identifier, of any kind.
     [[nodiscard]] ItemRef Find(int32_t identifier) const noexcept;

@@ -102,8 +102,8 @@ private:
     {
         auto& tables = m_description.languageTables;
         const auto owned = std::find_if(tables.begin(), tables.end(),
-                                        [&](const auto& table) { return table.get() == description.table; });
-        if (owned == tables.end() || *owned == nullptr)
+                                        [&](const auto& table) { return table.Table() == description.table; });
+        if (owned == tables.end() || owned->Table() == nullptr)
             return nullptr;
         return Append(std::make_unique<CLanguageItem>(std::move(*owned)), description.identifier,
                       ItemKind::Language, nullptr, m_parent);

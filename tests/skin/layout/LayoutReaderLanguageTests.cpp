@@ -81,7 +81,7 @@ TEST_F(LayoutReaderLanguageTest, LangMakesARegisteredTableWithItsKeyboardLayout)
     ASSERT_EQ(layout.languageTables.size(), 2u);
     const auto& english = ItemAt<LanguageDescription>(layout, 0);
     EXPECT_EQ(english.identifier, ItemId::LANGUAGE_DEFAULT);
-    ASSERT_EQ(english.table, layout.languageTables[0].get());
+    ASSERT_EQ(english.table, layout.languageTables[0].Table());
     EXPECT_EQ(english.table->Title(), L"English");
     EXPECT_EQ(english.table->Translate(L"$ok"), L"OK");
     EXPECT_EQ(english.table->KeyboardLayoutName(), L"00000409");
@@ -97,6 +97,17 @@ TEST_F(LayoutReaderLanguageTest, LangMakesARegisteredTableWithItsKeyboardLayout)
     EXPECT_EQ(m_languages.Current(), german.table);
     EXPECT_EQ(m_layouts.activated, (std::vector<uintptr_t>{0x4002u}));
     EXPECT_EQ(m_languages.ShowText(L"$cancel"), L"Abbrechen");
+}
+
+TEST_F(LayoutReaderLanguageTest, ALayoutThatGoesTakesItsLanguagesOutOfTheSet)
+{
+    {
+        const LayoutDescription layout =
+            SelectLanguage(R"(<LANG name="LANGUAGE_GERMAN" file="german.lng"/>)", ItemId::LANGUAGE_GERMAN);
+        ASSERT_NE(m_languages.Current(), nullptr);
+    }
+    EXPECT_EQ(m_languages.Current(), nullptr) << "no current language that is gone";
+    EXPECT_FALSE(m_languages.Select(ItemId::LANGUAGE_GERMAN));
 }
 
 TEST_F(LayoutReaderLanguageTest, ALangWhoseFileCannotBeReadOrWhoseNameIsUnknownIsSkipped)
@@ -133,7 +144,7 @@ TEST_F(LayoutReaderLanguageTest, TheLaterOfTwoTablesWithOneIdentifierIsRegistere
     </LANGLIST>)");
     ASSERT_EQ(layout.items.size(), 2u);
     ASSERT_TRUE(m_languages.Select(ItemId::LANGUAGE_DEFAULT));
-    EXPECT_EQ(m_languages.Current(), layout.languageTables[1].get());
+    EXPECT_EQ(m_languages.Current(), layout.languageTables[1].Table());
 }
 
 TEST_F(LayoutReaderLanguageTest, TheLanguageFileIsReadWithItsCachedByteCount)

@@ -365,7 +365,7 @@ TEST_F(WinResourceLoaderTest, SelectingALanguageActivatesItsKeyboardLayout)
     languages.SetKeyboardLayouts(&layouts);
     const LayoutDescription layout = CLayoutReader(*m_cache, languages).ReadFile(L"Language.xml");
     ASSERT_EQ(layout.languageTables.size(), 1u);
-    const CLangTable& german = *layout.languageTables[0];
+    const CLangTable& german = *layout.languageTables[0].Table();
     EXPECT_EQ(german.Translate(L"$ok"), L"Gut");
     EXPECT_EQ(german.KeyboardLayoutName(), L"00000409");
     ASSERT_NE(german.KeyboardLayout(), 0u);
