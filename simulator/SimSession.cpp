@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "SimHold.h"
 #include "SimLimits.h"
 
 namespace sim {
 
-SimSession::SimSession(const SimulatorOptions& options) : m_faults(options.faults)
+SimSession::SimSession(const SimulatorOptions& options) : m_faults(options.faults), m_hold(options.hold)
 {
     for (const uint32_t productId : options.devicesBefore)
         AddDevice(options, productId);
@@ -28,6 +29,8 @@ void SimSession::AddDevice(const SimulatorOptions& options, uint32_t productId)
 
 svc::HRESULT SimSession::CountCall(SimOperation operation) noexcept
 {
+    if (m_hold)
+        m_hold->Pass(operation);
     const uint32_t call = m_calls[static_cast<size_t>(operation)].fetch_add(1, std::memory_order_relaxed) + 1;
     for (const FaultRule& rule : m_faults) {
         if (rule.operation == operation && (call == rule.call || (rule.andLater && call > rule.call)))

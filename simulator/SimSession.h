@@ -33,8 +33,8 @@ public:
 
     [[nodiscard]] const std::vector<DeviceSlot>& Devices() const noexcept { return m_devices; }
 
-    // Counts one call of the operation; the injected failure when a rule names this call,
-    // otherwise kOk. Safe from any thread.
+    // Counts one call of the operation (first waiting while a SimHold holds it); the injected
+    // failure when a rule names this call, otherwise kOk. Safe from any thread.
     [[nodiscard]] svc::HRESULT CountCall(SimOperation operation) noexcept;
 
 private:
@@ -42,6 +42,7 @@ private:
 
     std::vector<DeviceSlot> m_devices;
     std::vector<FaultRule> m_faults;
+    std::shared_ptr<SimHold> m_hold;
     std::array<std::atomic<uint32_t>, kOperationCount> m_calls{};
 };
 

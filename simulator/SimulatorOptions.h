@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "device/service/ServiceTypes.h"
 
 namespace sim {
+
+class SimHold;
 
 // Makes one operation fail: its call number `call` (counted from 1 per service object), and
 // with `andLater` every call after it too.
@@ -34,6 +37,8 @@ struct SimulatorOptions
     // device is released, instead of after every change. For measurements of the program's
     // side of a transfer; a crash loses the unwritten changes (the store is never torn).
     bool deferWrites = false;
+    // Holds a chosen call until the test releases it (tests in the same process only).
+    std::shared_ptr<SimHold> hold;
 };
 
 }  // namespace sim

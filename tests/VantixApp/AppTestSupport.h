@@ -28,8 +28,8 @@ inline std::wstring ProgramFolder()
     return folder;
 }
 
-// Runs the thread's messages until `done` answers true or `rounds` rounds of 10 ms passed;
-// the answer of `done` at the end.
+// Runs the thread's messages until `done` answers true or `rounds` rounds passed, each ending
+// when a message arrives or after 10 ms; the answer of `done` at the end.
 inline bool PumpUntil(const std::function<bool()>& done, int rounds = 500)
 {
     MSG message{};
@@ -42,7 +42,7 @@ inline bool PumpUntil(const std::function<bool()>& done, int rounds = 500)
         }
         if (done())
             return true;
-        Sleep(10);
+        (void)MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return done();
 }

@@ -7,6 +7,7 @@
 #include "VantixApp/PageTable.h"
 #include "config/CVantixConfig.h"
 #include "device/CMouse.h"
+#include "simulator/SimHold.h"
 #include "simulator/SimulatedService.h"
 #include "support/TempFolder.h"
 #include "vocabulary/ItemIds.h"
@@ -20,6 +21,8 @@ protected:
 
     void TearDown() override
     {
+        if (options.hold)
+            options.hold->Release();
         window.reset();
         mouse.reset();
         config.reset();

@@ -309,14 +309,17 @@ TEST_F(MainWindowApplyTest, CancelClosesWithoutApplying)
 TEST_F(MainWindowApplyTest, ApplyWhileATransferRunsSendsNothingAndStillClearsTheMask)
 {
     Open();
-    mouse->SetSettleTime(std::chrono::milliseconds(400));
+    options.hold = std::make_shared<sim::SimHold>();
+    options.hold->Arm(sim::SimOperation::ProfilesSetActive);
     Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
     Click(ItemId::GLOW_LEDOFF);
     Click(ItemId::BUTTON_APPLY);
+    ASSERT_TRUE(options.hold->WaitHeld(std::chrono::seconds(30))) << "the first transfer is under way";
     ASSERT_TRUE(mouse->IsTransferring());
     Click(ItemId::GLOW_LEDON);
     Click(ItemId::BUTTON_APPLY);
     EXPECT_EQ(window->DirtyMask(), 0);
+    options.hold->Release();
     WaitForTransfer();
     EXPECT_FALSE(ReadStore().glowLight);
 }

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <thread>
 
 #include "config/CVantixConfig.h"
 #include "device/CMouse.h"
+#include "simulator/SimHold.h"
 #include "simulator/SimulatedService.h"
 #include "support/TempFolder.h"
 
@@ -15,7 +17,23 @@
 class SimulatedMouseTest : public ::testing::Test
 {
 protected:
+    static constexpr std::chrono::seconds kDeadline{30};
+
     SimulatedMouseTest() { options.storeFolder = store.Path(); }
+    // A worker a failed test left held goes on, so that its device object can end.
+    ~SimulatedMouseTest() override
+    {
+        if (options.hold)
+            options.hold->Release();
+    }
+
+    // From now on the next call of `operation` waits until options.hold->Release().
+    sim::SimHold& HoldAt(sim::SimOperation operation)
+    {
+        options.hold = std::make_shared<sim::SimHold>();
+        options.hold->Arm(operation);
+        return *options.hold;
+    }
 
     [[nodiscard]] ServiceFactory Factory()
     {
@@ -49,14 +67,24 @@ protected:
         return started;
     }
 
-    // Writes and waits for the worker to finish, as the window does by asking.
-    static bool WriteAndWait(Started& started, uint32_t flags)
+    // Asks, as the window does, until the worker has finished; false when it is still busy
+    // after the deadline.
+    static bool WaitForWorker(CMouse& mouse)
     {
-        if (!started.mouse->Transfer(started.config.get(), TransferDirection::Write, flags))
-            return false;
-        while (started.mouse->IsTransferring())
+        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+        while (mouse.IsTransferring()) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
             std::this_thread::yield();
+        }
         return true;
+    }
+
+    // Writes and waits for the worker to finish.
+    static bool WriteAndWait(Started& started, TransferFlags flags)
+    {
+        return started.mouse->Transfer(started.config.get(), TransferDirection::Write, flags) &&
+               WaitForWorker(*started.mouse);
     }
 
     TempFolder store;

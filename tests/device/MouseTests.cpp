@@ -1,5 +1,3 @@
-#include <thread>
-
 #include "config/AssignmentTables.h"
 #include "device/CDeviceSession.h"
 #include "device/MouseTestSupport.h"
@@ -231,8 +229,7 @@ TEST_F(SimulatedMouseTest, WritingWithoutAnActiveProfileStillStoresItsProfiles)
     Started started = Start();
     started.config->SetActiveProfile(nullptr);
     ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll)) << "the worker starts";
-    while (started.mouse->IsTransferring())
-        std::this_thread::yield();
+    ASSERT_TRUE(WaitForWorker(*started.mouse));
     EXPECT_EQ(started.mouse->GetProfileCount(), 1u) << "the profile was written all the same";
 }
 
@@ -310,24 +307,30 @@ TEST_F(SimulatedMouseTest, ImportOfAMissingOrForeignFileFails)
 
 TEST_F(SimulatedMouseTest, AWorkerRefusesConnectionsAndASecondTransfer)
 {
-    Started started = Start(milliseconds(300));
+    Started started = Start();
+    sim::SimHold& hold = HoldAt(sim::SimOperation::ProfilesSetActive);
     ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll));
+    ASSERT_TRUE(hold.WaitHeld(kDeadline)) << "the worker reached the end of its write";
     EXPECT_TRUE(started.mouse->IsTransferring());
     EXPECT_FALSE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll));
     EXPECT_FALSE(started.mouse->Transfer(started.config.get(), TransferDirection::Read, TransferFlag::kAll));
     EXPECT_EQ(started.mouse->GetProfileCount(), 0u);
     EXPECT_FALSE(started.mouse->HasProfile(started.config->GetActiveProfile()));
-    while (started.mouse->IsTransferring())
-        std::this_thread::yield();
+    hold.Release();
+    ASSERT_TRUE(WaitForWorker(*started.mouse));
     EXPECT_EQ(started.mouse->GetProfileCount(), 1u);
 }
 
 TEST_F(SimulatedMouseTest, DestructionWaitsForTheWorkerToFinishItsWrite)
 {
     {
+        // The settling pause after the write keeps the worker busy while the object goes.
         Started started = Start(milliseconds(100));
+        sim::SimHold& hold = HoldAt(sim::SimOperation::PollingRateSet);
         started.config->SetPollingRateIndex(1);
         ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kPollingRate));
+        ASSERT_TRUE(hold.WaitHeld(kDeadline)) << "the write is under way";
+        hold.Release();
         started.mouse.reset();
     }
     Started again = Start();
@@ -336,10 +339,12 @@ TEST_F(SimulatedMouseTest, DestructionWaitsForTheWorkerToFinishItsWrite)
 
 TEST_F(SimulatedMouseTest, EditsDuringATransferStayAndReachTheMouseLater)
 {
-    Started started = Start(milliseconds(50));
+    Started started = Start();
     CVantixConfig& config = *started.config;
     config.CreateProfile(L"Before");
+    sim::SimHold& hold = HoldAt(sim::SimOperation::ProfilesGetItem);
     ASSERT_TRUE(started.mouse->Transfer(&config, TransferDirection::Write, TransferFlag::kAll));
+    ASSERT_TRUE(hold.WaitHeld(kDeadline)) << "the worker has begun its write";
     // The window thread goes on editing while the worker writes.
     for (int i = 0; i < 5; ++i) {
         IMouseProfile* temporary = config.CreateProfile(L"Temporary " + std::to_wstring(i));
@@ -347,8 +352,8 @@ TEST_F(SimulatedMouseTest, EditsDuringATransferStayAndReachTheMouseLater)
         config.DeleteProfile(temporary);
     }
     IMouseProfile* during = config.CreateProfile(L"During");
-    while (started.mouse->IsTransferring())
-        std::this_thread::yield();
+    hold.Release();
+    ASSERT_TRUE(WaitForWorker(*started.mouse));
     EXPECT_FALSE(config.FindProfileByName(L"Before")->GetGuid().IsNull()) << "its new id was merged";
     EXPECT_TRUE(during->GetGuid().IsNull()) << "not part of that transfer";
     EXPECT_EQ(config.GetMacroCount(), 5u);
