@@ -48,7 +48,8 @@ void BM_WriteThenReadEverything(benchmark::State& state)
         CMouse mouse([&] { return svc::ComPtr<svc::IMouseService>(sim::CreateSimulatedService(options)); });
         mouse.SetSettleTime(std::chrono::milliseconds(0));
         CVantixConfig config(program.Path());
-        if (!mouse.Initialize(&config, ProductId::kPeraxil1800) || !mouse.Transfer(&config, TransferDirection::Read, 0x7F)) {
+        if (!mouse.Initialize(&config, ProductId::kPeraxil1800) ||
+            !mouse.Transfer(&config, TransferDirection::Read, 0x7F)) {
             state.SkipWithError("the simulated mouse did not start");
             break;
         }

@@ -15,8 +15,8 @@ constexpr std::array<int32_t, 16> kCommands = {
     ItemId::BUTTON_INSERT_DELAY,
 };
 constexpr std::array<uint32_t, 5> kNotifications = {Notification::kEntryChosen, Notification::kMacroEventsEdited,
-                                           Notification::kMacroEventEdit, Notification::kMacroPreviewEnded,
-                                           Notification::kEditChanged};
+                                                    Notification::kMacroEventEdit, Notification::kMacroPreviewEnded,
+                                                    Notification::kEditChanged};
 
 }  // namespace
 

@@ -33,9 +33,9 @@ std::unique_ptr<IVantixPage> CPerformancePage::Make(IPageHost& host)
 {
     const auto bound = [&host](int32_t identifier) { return host.Bound(identifier); };
     Items items;
-    items.set800 = {bound(ItemId::SLIDER_DPI_MULTI),    bound(ItemId::SLIDER_DPI_MULTI_X),
-                    bound(ItemId::SLIDER_DPI_MULTI_Y),  bound(ItemId::BITMAP_SLSENSTRK_XY),
-                    bound(ItemId::BITMAP_SLSENSTRK_X),  bound(ItemId::BITMAP_SLSENSTRK_Y)};
+    items.set800 = {bound(ItemId::SLIDER_DPI_MULTI),   bound(ItemId::SLIDER_DPI_MULTI_X),
+                    bound(ItemId::SLIDER_DPI_MULTI_Y), bound(ItemId::BITMAP_SLSENSTRK_XY),
+                    bound(ItemId::BITMAP_SLSENSTRK_X), bound(ItemId::BITMAP_SLSENSTRK_Y)};
     items.set1800 = {bound(ItemId::SLIDER_DPI_MULTI_1800),   bound(ItemId::SLIDER_DPI_MULTI_X_1800),
                      bound(ItemId::SLIDER_DPI_MULTI_Y_1800), bound(ItemId::BITMAP_SLSENSTRK_XY_1800),
                      bound(ItemId::BITMAP_SLSENSTRK_X_1800), bound(ItemId::BITMAP_SLSENSTRK_Y_1800)};

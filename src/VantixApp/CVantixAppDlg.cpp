@@ -223,8 +223,8 @@ void CVantixAppDlg::ShowPage(unsigned pageBits)
 void CVantixAppDlg::SelectTabs(unsigned pageBit)
 {
     // A tab is selected while any page it stands for is shown (the assign tab for both views).
-    const auto shown = std::find_if(Pages().begin(), Pages().end(),
-                                     [pageBit](const PageEntry& page) { return page.bit == pageBit; });
+    const auto shown =
+        std::find_if(Pages().begin(), Pages().end(), [pageBit](const PageEntry& page) { return page.bit == pageBit; });
     const int32_t selectedTab = shown != Pages().end() ? shown->tab : -1;
     for (const PageEntry& page : Pages())
     {

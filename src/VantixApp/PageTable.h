@@ -38,13 +38,13 @@ using PageFactory = std::unique_ptr<IVantixPage> (*)(IPageHost& host);
 // the page's own files.
 struct PageEntry
 {
-    unsigned bit;                          // PageBit
-    const wchar_t* layoutFile;             // in the "xml" folder
-    int32_t tab;                           // the main page's tab button selected while it is shown
-    std::span<const int32_t> showCommands; // items whose command shows the page
-    bool showsProfileSelector;             // the main page's profile selector stays visible
-    PageFactory makeBehaviour;             // null: another page's behaviour works its items
-    std::span<const ItemBinding> items;    // bound in the page's own layout
+    unsigned bit;                           // PageBit
+    const wchar_t* layoutFile;              // in the "xml" folder
+    int32_t tab;                            // the main page's tab button selected while it is shown
+    std::span<const int32_t> showCommands;  // items whose command shows the page
+    bool showsProfileSelector;              // the main page's profile selector stays visible
+    PageFactory makeBehaviour;              // null: another page's behaviour works its items
+    std::span<const ItemBinding> items;     // bound in the page's own layout
 };
 
 // The pages in page-bit order (1, 2, 4, 8, 16, 32).

@@ -314,7 +314,8 @@ bool CDeviceSession::WriteProfileParts(svc::IDeviceProfile* stored, IMouseConfig
 {
     bool ok = true;
     if (flags & TransferFlag::kResolution)
-        ok = DeviceSteps::WriteResolution(stored, config, profile) && DeviceSteps::WriteSensitivity(stored, config, profile);
+        ok = DeviceSteps::WriteResolution(stored, config, profile) &&
+             DeviceSteps::WriteSensitivity(stored, config, profile);
     if (flags & TransferFlag::kButtons)
         ok = WriteButtons(stored, config, profile) && ok;
     if (flags & TransferFlag::kLights)

@@ -16,7 +16,7 @@ inline constexpr TransferFlags kResolution = 0x04;  // resolution and sensitivit
 inline constexpr TransferFlags kMacros = 0x08;
 inline constexpr TransferFlags kPollingRate = 0x10;
 inline constexpr TransferFlags kAcceleration = 0x20;
-inline constexpr TransferFlags kZones = 0x40;       // colour zones, only on devices that have them
+inline constexpr TransferFlags kZones = 0x40;  // colour zones, only on devices that have them
 inline constexpr TransferFlags kProfileParts = 0x07;
 inline constexpr TransferFlags kAll = 0x7F;
 }  // namespace TransferFlag

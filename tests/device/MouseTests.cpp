@@ -228,7 +228,8 @@ TEST_F(SimulatedMouseTest, WritingWithoutAnActiveProfileStillStoresItsProfiles)
 {
     Started started = Start();
     started.config->SetActiveProfile(nullptr);
-    ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll)) << "the worker starts";
+    ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kAll))
+        << "the worker starts";
     ASSERT_TRUE(WaitForWorker(*started.mouse));
     EXPECT_EQ(started.mouse->GetProfileCount(), 1u) << "the profile was written all the same";
 }
@@ -328,7 +329,8 @@ TEST_F(SimulatedMouseTest, DestructionWaitsForTheWorkerToFinishItsWrite)
         Started started = Start(milliseconds(100));
         sim::SimHold& hold = HoldAt(sim::SimOperation::PollingRateSet);
         started.config->SetPollingRateIndex(1);
-        ASSERT_TRUE(started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kPollingRate));
+        ASSERT_TRUE(
+            started.mouse->Transfer(started.config.get(), TransferDirection::Write, TransferFlag::kPollingRate));
         ASSERT_TRUE(hold.WaitHeld(kDeadline)) << "the write is under way";
         hold.Release();
         started.mouse.reset();

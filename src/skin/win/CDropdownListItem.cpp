@@ -259,7 +259,8 @@ void CDropdownListItem::TakeChoice(int index)
     {
         SetSelection(index);
     }
-    SendMessageW(GetParent(Handle()), Notification::kEntryChosen, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Handle()));
+    SendMessageW(GetParent(Handle()), Notification::kEntryChosen, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(Handle()));
 }
 
 LRESULT CDropdownListItem::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

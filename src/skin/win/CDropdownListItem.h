@@ -30,7 +30,6 @@ struct ComboDescription;
 class CDropdownListItem : public CCustomWindow, public CGUIItem
 {
 public:
-
     struct Colours
     {
         COLORREF text = RGB(255, 255, 255);
