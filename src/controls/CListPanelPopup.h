@@ -3,9 +3,7 @@
 #include "skin/win/IListPopup.h"
 
 // The pop-up list the skin's drop-downs and list panel items open: each request runs one
-// CListPanel modally. The program installs one for the whole run:
-//     static CListPanelPopup listPopup;
-//     CSkinEnvironment::Instance().SetListPopup(&listPopup);
+// CListPanel modally. CInstalledControls installs one while the program's windows exist.
 class CListPanelPopup : public IListPopup
 {
 public:

@@ -59,7 +59,7 @@ struct ListPopupRequest
 // How the skin opens a pop-up list without knowing the control that shows it: drop-downs and
 // list panel items hand a request over and get back the position of the chosen entry in
 // request.entries, or -1 when the user dismissed the list. The controls library provides the
-// implementation; the program installs it with CSkinEnvironment::SetListPopup at start-up.
+// implementation and installs it with CSkinEnvironment::SetListPopup (CInstalledControls).
 class IListPopup
 {
 public:
