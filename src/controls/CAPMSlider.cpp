@@ -44,79 +44,60 @@ bool CAPMSlider::Create(HWND parent, const PictureArea& track, const PictureArea
     m_track = track;
     m_thumb = thumb;
     m_highlight = highlight;
-    return CCustomWindow::Create(parent, rect, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN);
-}
-
-RectEdges CAPMSlider::TrackEdges() const noexcept
-{
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return RectEdges{client.left, client.top, client.right, client.bottom};
+    return CreateTrack(parent, rect);
 }
 
 CPHSlider* CAPMSlider::AddThumb(int32_t identifier)
 {
-    if (Handle() == nullptr)
-        return nullptr;
-    auto added = std::make_unique<CPHSlider>();
-    if (!added->Create(m_thumb, m_highlight, TrackEdges(), Handle(), true))
-        return nullptr;
     // Thumb centres run from half a thumb inside one end to half a thumb inside the other, so
     // the zones meet at the thumbs' middles.
     const int32_t half = m_thumb.Width() / 2;
-    added->SetMargins(half, half);
-    added->SetRange(m_minimum, m_maximum);
-    added->SetCommon(identifier, ItemKind::SliderStage, added->Handle(), Handle());
-    m_thumbs.push_back(std::move(added));
-    return m_thumbs.back().get();
+    return AddThumbWindow(identifier, m_thumb, m_highlight, m_minimum, m_maximum, half, half);
 }
 
 void CAPMSlider::SetRange(int32_t a, int32_t b)
 {
     m_minimum = std::min(a, b);
     m_maximum = std::max(a, b);
-    for (const auto& thumb : m_thumbs)
+    for (const auto& thumb : Thumbs())
         thumb->SetRange(m_minimum, m_maximum);
-    if (Handle() != nullptr)
-        InvalidateRect(Handle(), nullptr, FALSE);
+    Redraw();
 }
 
 void CAPMSlider::SetZoneColours(std::vector<uint32_t> colours)
 {
     m_colours = std::move(colours);
-    if (Handle() != nullptr)
-        InvalidateRect(Handle(), nullptr, FALSE);
+    Redraw();
 }
 
 void CAPMSlider::Initialise()
 {
     SetDefaultStages();
     ApplyBounds();
-    ZoneArithmetic::ApplyDefaultGreys(m_colours, m_thumbs.size(), m_minimum, m_maximum);
-    if (Handle() != nullptr)
-        InvalidateRect(Handle(), nullptr, FALSE);
+    ZoneArithmetic::ApplyDefaultGreys(m_colours, ThumbCount(), m_minimum, m_maximum);
+    Redraw();
 }
 
 void CAPMSlider::SetDefaultStages()
 {
     // Bounds from earlier places must not hold the thumbs back from their new ones.
     RemoveTickerCapRanges();
-    const std::vector<int32_t> values = ZoneArithmetic::DefaultStages(m_thumbs.size(), m_minimum, m_maximum);
-    for (size_t index = 0; index < m_thumbs.size(); ++index)
-        m_thumbs[index]->SetValue(values[index]);
+    const std::vector<int32_t> values = ZoneArithmetic::DefaultStages(ThumbCount(), m_minimum, m_maximum);
+    for (size_t index = 0; index < ThumbCount(); ++index)
+        Thumb(index)->SetValue(values[index]);
 }
 
 void CAPMSlider::RemoveTickerCapRanges()
 {
-    for (const auto& thumb : m_thumbs)
+    for (const auto& thumb : Thumbs())
         thumb->SetCapRange(m_minimum, m_maximum);
 }
 
 void CAPMSlider::SetTickerCapRanges()
 {
     const auto ranges = ZoneArithmetic::CapRanges(Values(), m_minimum, m_maximum, false);
-    for (size_t index = 0; index < m_thumbs.size(); ++index)
-        m_thumbs[index]->SetCapRange(ranges[index].lower, ranges[index].upper);
+    for (size_t index = 0; index < ThumbCount(); ++index)
+        Thumb(index)->SetCapRange(ranges[index].lower, ranges[index].upper);
 }
 
 void CAPMSlider::ApplyBounds()
@@ -127,25 +108,11 @@ void CAPMSlider::ApplyBounds()
         SetTickerCapRanges();
 }
 
-CPHSlider* CAPMSlider::Thumb(size_t index) const noexcept
-{
-    return index < m_thumbs.size() ? m_thumbs[index].get() : nullptr;
-}
-
-std::vector<int32_t> CAPMSlider::Values() const
-{
-    std::vector<int32_t> values;
-    values.reserve(m_thumbs.size());
-    for (const auto& thumb : m_thumbs)
-        values.push_back(thumb->GetValue());
-    return values;
-}
-
 size_t CAPMSlider::ZoneAt(int32_t x) const
 {
-    if (m_thumbs.empty())
+    if (ThumbCount() == 0)
         return 0;
-    const CSliderThumb& scale = m_thumbs.front()->Scale();
+    const CSliderThumb& scale = Thumb(0)->Scale();
     const int32_t value = ZoneArithmetic::ValueUnder(x, scale.TrackStart(), scale.TrackEnd(), m_minimum, m_maximum);
     return ZoneArithmetic::ZoneOf(Values(), value);
 }
@@ -161,7 +128,7 @@ void CAPMSlider::OnPaint()
     const HDC dc = surface.Get();
 
     std::vector<int32_t> centres;
-    for (const auto& thumb : m_thumbs)
+    for (const auto& thumb : Thumbs())
         centres.push_back(thumb->Scale().CentreOf(thumb->GetValue()));
     const auto spans = ZoneArithmetic::ZoneSpans(centres, client.left, client.right);
     for (size_t zone = 0; zone < spans.size(); ++zone)

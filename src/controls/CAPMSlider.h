@@ -3,13 +3,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-#include "controls/CPHSlider.h"
-#include "controls/PictureArea.h"
-#include "skin/win/CCustomWindow.h"
-#include "skin/win/CGUIItem.h"
+#include "controls/CThumbTrack.h"
 #include "skin/win/CItemMakers.h"
 
 // The zone slider (HSLIDERMAPM, kind 9): a track whose thumbs (CPHSlider), left to right,
@@ -21,7 +17,7 @@
 // A slider read from a layout sits in its track's window, with the two thumbs the identifier
 // table names for it, spread evenly with grey zones (ZoneArithmetic); a page that wants its own
 // colours sets one per zone and initialises again.
-class CAPMSlider : public CCustomWindow, public CGUIItem
+class CAPMSlider : public CThumbTrack
 {
 public:
     // Opacity of the track's picture over the zone colours, of 255.
@@ -51,9 +47,6 @@ public:
     void RemoveTickerCapRanges();
     void SetTickerCapRanges();
 
-    [[nodiscard]] size_t ThumbCount() const noexcept { return m_thumbs.size(); }
-    [[nodiscard]] CPHSlider* Thumb(size_t index) const noexcept;
-    [[nodiscard]] std::vector<int32_t> Values() const;
     // The zone under a point of the track (client x).
     [[nodiscard]] size_t ZoneAt(int32_t x) const;
 
@@ -65,12 +58,10 @@ protected:
 
 private:
     void ApplyBounds();
-    [[nodiscard]] RectEdges TrackEdges() const noexcept;
 
     PictureArea m_track;
     PictureArea m_thumb;
     PictureArea m_highlight;
-    std::vector<std::unique_ptr<CPHSlider>> m_thumbs;
     std::vector<uint32_t> m_colours{0};
     int32_t m_minimum = CSliderThumb::kDefaultMinimum;
     int32_t m_maximum = CSliderThumb::kDefaultMaximum;

@@ -47,45 +47,35 @@ MadeItem CSliderHMulti::Make(const MultiSliderDescription& description, const II
 bool CSliderHMulti::Create(HWND parent, const PictureArea& background, const RECT& rect)
 {
     m_background = background;
-    return CCustomWindow::Create(parent, rect, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN);
+    return CreateTrack(parent, rect);
 }
 
 void CSliderHMulti::SetBackground(const PictureArea& background)
 {
     m_background = background;
-    if (Handle() != nullptr)
-        InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-RectEdges CSliderHMulti::TrackEdges() const noexcept
-{
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return RectEdges{client.left, client.top, client.right, client.bottom};
+    Redraw();
 }
 
 CPHSlider* CSliderHMulti::AddThumb(int32_t identifier, const PictureArea& thumb, const PictureArea& highlight,
                                    std::wstring_view toolTip)
 {
-    if (m_thumbs.size() >= kMaxThumbs || Handle() == nullptr)
+    if (ThumbCount() >= kMaxThumbs)
         return nullptr;
-    auto added = std::make_unique<CPHSlider>();
-    if (!added->Create(thumb, highlight, TrackEdges(), Handle(), true))
-        return nullptr;
-    added->SetRange(m_minimum, m_maximum);
-    added->SetMargins(m_leftMargin, m_rightMargin);
-    added->SetEnabled(m_enabled);
-    added->SetCommon(identifier, ItemKind::SliderStage, added->Handle(), Handle());
-    added->SetToolTip(toolTip);
-    m_thumbs.push_back(std::move(added));
-    return m_thumbs.back().get();
+    CPHSlider* added =
+        AddThumbWindow(identifier, thumb, highlight, m_minimum, m_maximum, m_leftMargin, m_rightMargin);
+    if (added != nullptr)
+    {
+        added->SetEnabled(m_enabled);
+        added->SetToolTip(toolTip);
+    }
+    return added;
 }
 
 void CSliderHMulti::SetRange(int32_t a, int32_t b)
 {
     m_minimum = std::min(a, b);
     m_maximum = std::max(a, b);
-    for (const auto& thumb : m_thumbs)
+    for (const auto& thumb : Thumbs())
         thumb->SetRange(m_minimum, m_maximum);
 }
 
@@ -98,27 +88,15 @@ void CSliderHMulti::SetMargins(int32_t left, int32_t right)
 {
     m_leftMargin = left;
     m_rightMargin = right;
-    for (const auto& thumb : m_thumbs)
+    for (const auto& thumb : Thumbs())
         thumb->SetMargins(left, right);
 }
 
 void CSliderHMulti::SetEnabled(bool enabled)
 {
     m_enabled = enabled;
-    for (const auto& thumb : m_thumbs)
+    for (const auto& thumb : Thumbs())
         thumb->SetEnabled(enabled);
-}
-
-CPHSlider* CSliderHMulti::Thumb(size_t index) const noexcept
-{
-    return index < m_thumbs.size() ? m_thumbs[index].get() : nullptr;
-}
-
-CPHSlider* CSliderHMulti::FindThumb(int32_t identifier) const noexcept
-{
-    const auto found = std::find_if(m_thumbs.begin(), m_thumbs.end(),
-                                    [identifier](const auto& thumb) { return thumb->Identifier() == identifier; });
-    return found != m_thumbs.end() ? found->get() : nullptr;
 }
 
 void CSliderHMulti::OnPaint()
@@ -134,8 +112,8 @@ void CSliderHMulti::OnPaint()
 void CSliderHMulti::OnLButtonUp(POINT point, WPARAM)
 {
     // The first thumb settles under the click and reports; the others stay.
-    if (m_enabled && !m_thumbs.empty())
-        m_thumbs.front()->ReleaseAt(point.x);
+    if (m_enabled && ThumbCount() > 0)
+        Thumb(0)->ReleaseAt(point.x);
 }
 
 LRESULT CSliderHMulti::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -3,15 +3,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <string_view>
-#include <vector>
 
-#include "controls/CPHSlider.h"
-#include "controls/PictureArea.h"
+#include "controls/CThumbTrack.h"
 #include "skin/layout/LayoutLimits.h"
-#include "skin/win/CCustomWindow.h"
-#include "skin/win/CGUIItem.h"
 #include "skin/win/CItemMakers.h"
 
 // The multi-stage slider (HSLIDERM, kind 8): a track window over its BITMAPITEM, painted with
@@ -22,7 +17,7 @@
 // Every change a thumb reports (Notification::kSliderMoved: value, thumb identifier) is posted
 // on to the slider's parent and its owner (the track's window until the page gives it another).
 // A slider whose element is not "interactive" shows its thumbs but takes no input.
-class CSliderHMulti : public CCustomWindow, public CGUIItem
+class CSliderHMulti : public CThumbTrack
 {
 public:
     static constexpr size_t kMaxThumbs = LayoutLimits::kMaxSliderStages;
@@ -48,10 +43,6 @@ public:
     [[nodiscard]] int32_t Minimum() const noexcept { return m_minimum; }
     [[nodiscard]] int32_t Maximum() const noexcept { return m_maximum; }
 
-    [[nodiscard]] size_t ThumbCount() const noexcept { return m_thumbs.size(); }
-    [[nodiscard]] CPHSlider* Thumb(size_t index) const noexcept;
-    [[nodiscard]] CPHSlider* FindThumb(int32_t identifier) const noexcept;
-
 protected:
     void OnPaint() override;
     bool OnEraseBackground(HDC) override { return true; }
@@ -59,10 +50,7 @@ protected:
     LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    [[nodiscard]] RectEdges TrackEdges() const noexcept;
-
     PictureArea m_background;
-    std::vector<std::unique_ptr<CPHSlider>> m_thumbs;
     int32_t m_minimum = CSliderThumb::kDefaultMinimum;
     int32_t m_maximum = CSliderThumb::kDefaultMaximum;
     int32_t m_leftMargin = 0;

@@ -15,6 +15,7 @@
 
 #include "../support/RealInput.h"
 #include "../support/TempFolder.h"
+#include "../support/WindowTestSupport.h"
 #include "controls/CAPMSlider.h"
 #include "controls/CAVIButton.h"
 #include "controls/CDMarker.h"
@@ -36,24 +37,10 @@ namespace {
 
 std::wstring ProgramFolder()
 {
-    std::wstring folder = L"Z:";
-    for (const char* c = VANTIX_TEST_PROGRAM_DIR; *c != '\0'; ++c)
-        folder.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    if (folder.back() != L'\\')
-        folder.push_back(L'\\');
-    return folder;
+    return wintest::WindowsPath(std::string_view(VANTIX_TEST_PROGRAM_DIR), true);
 }
 
-// A pixel of the screen, at a point of a window's client area.
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
+using wintest::ScreenPixel;
 
 // A pixel of a picture of the installation, as the cache holds it.
 COLORREF PicturePixel(const wchar_t* name, int x, int y)

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string_view>
+
+#include "../../support/WindowTestSupport.h"
+
 #include "VantixApp/CVantixApp.h"
 #include "controls/CAPMSlider.h"
 #include "controls/CDMarker.h"
@@ -33,10 +37,7 @@ CGallerySkin::~CGallerySkin()
 
 std::wstring CControlGallery::LayoutPath()
 {
-    std::wstring path = L"Z:";
-    for (const char* c = VANTIX_CONTROL_GALLERY_LAYOUT; *c != '\0'; ++c)
-        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    return path;
+    return wintest::WindowsPath(std::string_view(VANTIX_CONTROL_GALLERY_LAYOUT));
 }
 
 bool CControlGallery::Open(const std::wstring& layoutPath)

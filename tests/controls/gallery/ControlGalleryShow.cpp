@@ -12,42 +12,15 @@
 
 #include <shellapi.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "../../support/RealInput.h"
+#include "../../support/ShowUntilInput.h"
+#include "../../support/WindowTestSupport.h"
 #include "CControlGallery.h"
-#include "platform/win/WinHandles.h"
 
 namespace {
-
-std::wstring WindowsFolder(std::wstring folder)
-{
-    if (!folder.empty() && folder.front() == L'/')
-        folder.insert(0, L"Z:");
-    for (wchar_t& c : folder)
-        if (c == L'/')
-            c = L'\\';
-    if (!folder.empty() && folder.back() != L'\\')
-        folder.push_back(L'\\');
-    return folder;
-}
-
-// Ends the window thread's loop once standard input gives a line or closes.
-DWORD WINAPI WaitForInput(void* parameter)
-{
-    const auto thread = static_cast<DWORD>(reinterpret_cast<uintptr_t>(parameter));
-    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    char c = 0;
-    DWORD read = 0;
-    if (input != nullptr && input != INVALID_HANDLE_VALUE)
-        while (ReadFile(input, &c, 1, &read, nullptr) && read == 1 && c != '\n')
-        {
-        }
-    PostThreadMessageW(thread, WM_QUIT, 0, 0);
-    return 0;
-}
 
 int Show()
 {
@@ -65,17 +38,7 @@ int Show()
     std::printf("READY %d %d\n", CControlGallery::kWidth, CControlGallery::kHeight);
     std::fflush(stdout);
 
-    const UniqueHandle waiter(CreateThread(
-        nullptr, 0, &WaitForInput, reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr));
-    if (!waiter)
-        return 1;
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-    {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return wintest::RunUntilInputLine();
 }
 
 }  // namespace
@@ -89,7 +52,7 @@ int main()
         std::printf("ERROR usage: ControlGallery PROGRAM_FOLDER LANGUAGE\n");
         return 2;
     }
-    const std::wstring folder = WindowsFolder(arguments[1]);
+    const std::wstring folder = wintest::WindowsPath(std::wstring(arguments[1]), true);
     const std::wstring language = arguments[2];
     LocalFree(arguments);
     const CGallerySkin skin(folder, language);
