@@ -2,22 +2,43 @@
 
 #include <span>
 
+#include "controls/CAPMSlider.h"
+#include "controls/CAVIButton.h"
+#include "controls/CDMarker.h"
+#include "controls/CDPIStageWindow.h"
+#include "controls/CProfileBtn.h"
+#include "controls/CSliderHMulti.h"
+#include "controls/CVertSlider.h"
 #include "skin/win/CItemMakers.h"
 #include "skin/win/CSkinEnvironment.h"
 
 namespace {
 
-// One row per control: the element kind and the function that registers its maker, e.g.
-//     {ItemKind::MultiSlider, [](CItemMakers& makers) { makers.Register<MultiSliderDescription>(&CSliderHMulti::Make); }},
+// One row per control: the element kind and the function that registers its maker.
 struct ControlMaker
 {
     ItemKind kind;
     void (*registerMaker)(CItemMakers& makers);
 };
 
-// The controls that exist so far draw pop-up lists only (CListPanel, CVScrollBar) and are not
-// made from layout elements of their own.
-constexpr std::span<const ControlMaker> kControlMakers{};
+// The row of a control made from the elements of one description type by Control::Make.
+template <typename Description, typename Control>
+constexpr ControlMaker MakerRow() noexcept
+{
+    return {Description::kKind, [](CItemMakers& makers) { makers.Register<Description>(&Control::Make); }};
+}
+
+// The pop-up lists (CListPanel, CVScrollBar) are not made from layout elements of their own.
+constexpr ControlMaker kControlMakerRows[] = {
+    MakerRow<AviButtonDescription, CAVIButton>(),
+    MakerRow<ProfileButtonDescription, CProfileBtn>(),
+    MakerRow<VerticalSliderDescription, CVertSlider>(),
+    MakerRow<MarkerDescription, CDMarker>(),
+    MakerRow<MultiSliderDescription, CSliderHMulti>(),
+    MakerRow<ApmSliderDescription, CAPMSlider>(),
+    MakerRow<DpiStageWindowDescription, CDPIStageWindow>(),
+};
+constexpr std::span<const ControlMaker> kControlMakers{kControlMakerRows};
 
 }  // namespace
 

@@ -15,6 +15,8 @@ inline constexpr uint32_t kProfileCheckToggled = 0x52E;    // list window; ListC
 inline constexpr uint32_t kProfileCellOpened = 0x604;      // list window; ListCellText (no text)
 inline constexpr uint32_t kProfileOptionChosen = 0x608;    // list window; ListCellText (option key)
 inline constexpr uint32_t kProfileOptionsOpening = 0x610;  // list window; the row (ListRow)
+inline constexpr uint32_t kStageSelected = 0x5F4;          // stage position (from 1); the tile's identifier
+inline constexpr uint32_t kZoneClicked = 0x5F6;            // zone index; the zone slider's identifier
 inline constexpr uint32_t kEntryChosen = 0x614;            // entry index; drop-down window
 inline constexpr uint32_t kDropdownOpening = 0x634;        // nothing; drop-down window
 inline constexpr uint32_t kMacroEventsEdited = 0x6BC;      // nothing; display window
@@ -77,6 +79,8 @@ inline constexpr NotificationInfo kNotificationTable[] = {
     {Notification::kProfileCellOpened, SenderWindow::First, NotificationRecord::CellText},
     {Notification::kProfileOptionChosen, SenderWindow::First, NotificationRecord::CellText},
     {Notification::kProfileOptionsOpening, SenderWindow::First, NotificationRecord::Row},
+    {Notification::kStageSelected, SenderWindow::None, NotificationRecord::None},
+    {Notification::kZoneClicked, SenderWindow::None, NotificationRecord::None},
     {Notification::kEntryChosen, SenderWindow::Second, NotificationRecord::None},
     {Notification::kDropdownOpening, SenderWindow::Second, NotificationRecord::None},
     {Notification::kMacroEventsEdited, SenderWindow::Second, NotificationRecord::None},

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../support/WindowTestSupport.h"
 #include "VantixApp/CVantixApp.h"
 #include "VantixApp/IPopupPresenter.h"
 #include "controls/CInstalledControls.h"
@@ -20,12 +21,7 @@
 // The build's program folder (layouts, pictures, fonts, language files) as Wine names it.
 inline std::wstring ProgramFolder()
 {
-    std::wstring folder = L"Z:";
-    for (const char* c = VANTIX_TEST_PROGRAM_DIR; *c != '\0'; ++c)
-        folder.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    if (folder.back() != L'\\')
-        folder.push_back(L'\\');
-    return folder;
+    return wintest::WindowsPath(std::string_view(VANTIX_TEST_PROGRAM_DIR), true);
 }
 
 // Runs the thread's messages until `done` answers true or `rounds` rounds passed, each ending

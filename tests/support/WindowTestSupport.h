@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "platform/win/WinHandles.h"
 
@@ -51,6 +53,37 @@ inline void PumpMessages(int rounds = 3)
         }
         Sleep(10);
     }
+}
+
+// A host path ("/work/build/program") as Wine names it ("Z:\work\build\program"); a Windows
+// path keeps its drive. Slashes become backslashes; `folder` adds one at the end.
+inline std::wstring WindowsPath(std::wstring path, bool folder = false)
+{
+    if (!path.empty() && path.front() == L'/')
+        path.insert(0, L"Z:");
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    if (folder && !path.empty() && path.back() != L'\\')
+        path.push_back(L'\\');
+    return path;
+}
+
+// The same for a path the build wrote into the test as ASCII text.
+inline std::wstring WindowsPath(std::string_view path, bool folder = false)
+{
+    return WindowsPath(std::wstring(path.begin(), path.end()), folder);
+}
+
+// A pixel of the screen at a point of a window's client area, as it shows now.
+inline COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
 }
 
 }  // namespace wintest

@@ -99,13 +99,10 @@ private:
     bool m_failed = false;
 };
 
-}  // namespace
-
-UniqueRegion OutlineRegion(HBITMAP mask)
+// The union of the runs of pixels that `cut` does not cut away, row by row.
+template <typename Cut>
+UniqueRegion RegionOfKeptPixels(const Pixels& pixels, Cut cut)
 {
-    Pixels pixels;
-    if (!ReadPixels(mask, pixels))
-        return {};
     RegionBuilder builder;
     for (int y = 0; y < pixels.height; ++y)
     {
@@ -113,14 +110,33 @@ UniqueRegion OutlineRegion(HBITMAP mask)
         int x = 0;
         while (x < pixels.width)
         {
-            while (x < pixels.width && IsWhite(row[x]))
+            while (x < pixels.width && cut(row[x]))
                 ++x;
             const int start = x;
-            while (x < pixels.width && !IsWhite(row[x]))
+            while (x < pixels.width && !cut(row[x]))
                 ++x;
             if (x > start)
                 builder.Add(RECT{start, y, x, y + 1});
         }
     }
     return builder.Finish();
+}
+
+}  // namespace
+
+UniqueRegion OutlineRegion(HBITMAP mask)
+{
+    Pixels pixels;
+    if (!ReadPixels(mask, pixels))
+        return {};
+    return RegionOfKeptPixels(pixels, IsWhite);
+}
+
+UniqueRegion KeyedOutlineRegion(HBITMAP picture)
+{
+    Pixels pixels;
+    if (!ReadPixels(picture, pixels) || pixels.rows.empty())
+        return {};
+    const uint32_t key = pixels.rows.front() & 0x00FFFFFFu;
+    return RegionOfKeptPixels(pixels, [key](uint32_t pixel) { return (pixel & 0x00FFFFFFu) == key; });
 }

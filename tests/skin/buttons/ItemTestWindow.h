@@ -87,12 +87,7 @@ inline COLORREF PixelOf(HWND window, int x, int y)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessages(1);
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
+    return wintest::ScreenPixel(window, x, y);
 }
 
 // How many pixels of a window's client rectangle have the colour.
