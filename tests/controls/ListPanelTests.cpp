@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/WindowTestSupport.h"
 #include "controls/CListPanel.h"
 #include "controls/CListPanelList.h"
 #include "controls/CListPanelPopup.h"
@@ -40,24 +41,16 @@ void PutCursor(HWND window, int x, int y)
     SetCursorPos(point.x, point.y);
 }
 
-void Pump(int rounds = 3)
+// Runs what waits in the queue (paints, posted moves).
+void Pump()
 {
-    MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
+    wintest::PumpUntil([] { return false; }, 30);
 }
 
 COLORREF ScreenPixel(HWND window, int x, int y)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Pump(1);
+    Pump();
     POINT point{x, y};
     ClientToScreen(window, &point);
     HDC screen = GetDC(nullptr);
@@ -97,17 +90,16 @@ protected:
         m_panel = std::make_unique<CListPanel>(m_request);
         EXPECT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);
-        Pump(1);
+        Pump();
         if (m_panel->List() == nullptr)
             throw std::runtime_error("the panel ended while opening");
         return *m_panel->List();
     }
 
-    // Runs the queue until the panel ended (at most two seconds); its result.
+    // Runs the queue until the panel ended (at most five seconds); its result.
     std::optional<int> WaitForResult() const
     {
-        for (int wait = 0; wait < 200 && !m_panel->Result(); ++wait)
-            Pump(1);
+        wintest::PumpUntil([this] { return m_panel->Result().has_value(); });
         return m_panel->Result();
     }
 
@@ -130,15 +122,6 @@ protected:
     ListPopupRequest m_request;
     std::unique_ptr<CListPanel> m_panel;
 };
-
-TEST_F(ListPanelTest, ScrollBarOnlyForMoreThanFiveEntriesThatDoNotFit)
-{
-    EXPECT_TRUE(CListPanelList::WantsScrollBar(90, 6, 12));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(90, 5, 12));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(90, 6, 0));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(108, 6, 12));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(40, 5, 12));
-}
 
 TEST_F(ListPanelTest, SixEntriesInANinetyPixelListScrollFiveDoNot)
 {
@@ -260,10 +243,6 @@ TEST_F(ListPanelTest, SortedRowsIgnoreCase)
     // The result is the entry's place in the request, not the row.
     ClickRow(list, 0);
     EXPECT_EQ(WaitForResult(), std::optional<int>(1));
-
-    std::vector<ListPopupEntry> unsorted{{L"b", {}, nullptr}, {L"A", {}, nullptr}};
-    const std::vector<size_t> asGiven = CListPanelList::RowOrder(unsorted, false);
-    EXPECT_EQ(asGiven, (std::vector<size_t>{0, 1}));
 }
 
 TEST_F(ListPanelTest, FrameAndRowsAreDrawnInTheirColours)

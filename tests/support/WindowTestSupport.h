@@ -53,4 +53,26 @@ inline void PumpMessages(int rounds = 3)
     }
 }
 
+// Runs the thread's messages until `done` answers true or `timeoutMs` passed, waking for every
+// message (timers included) instead of sleeping; the answer of `done` at the end.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    MSG message{};
+    for (;;)
+    {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done())
+            return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+    }
+}
+
 }  // namespace wintest
