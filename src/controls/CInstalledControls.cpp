@@ -2,6 +2,9 @@
 
 #include <span>
 
+#include "controls/CEditItem.h"
+#include "controls/CEditItemSingleKeyInput.h"
+#include "controls/CXListCtrl.h"
 #include "skin/win/CItemMakers.h"
 #include "skin/win/CSkinEnvironment.h"
 
@@ -15,9 +18,36 @@ struct ControlMaker
     void (*registerMaker)(CItemMakers& makers);
 };
 
-// The controls that exist so far draw pop-up lists only (CListPanel, CVScrollBar) and are not
-// made from layout elements of their own.
-constexpr std::span<const ControlMaker> kControlMakers{};
+// A control whose item owns one window in the loader's parent window.
+template <typename Control>
+MadeItem MadeInParent(std::unique_ptr<Control> control, const IItemMakeContext& context)
+{
+    if (!control)
+        return {};
+    const HWND window = control->Handle();
+    return MadeItem{std::move(control), window, context.Parent()};
+}
+
+template <typename Control, typename Description>
+MadeItem Make(const Description& description, const IItemMakeContext& context)
+{
+    auto control = Control::Create(description, context.Parent(), context.FontOf(description.font));
+    if (control)
+        control->SetRectangle(description.rect.left, description.rect.top, description.rect.width,
+                              description.rect.height);
+    return MadeInParent(std::move(control), context);
+}
+
+constexpr ControlMaker kControlMakerTable[] = {
+    {ItemKind::Edit, [](CItemMakers& makers) { makers.Register<EditDescription>(&Make<CEditItem, EditDescription>); }},
+    {ItemKind::SingleKeyEdit,
+     [](CItemMakers& makers) {
+         makers.Register<SingleKeyEditDescription>(&Make<CEditItemSingleKeyInput, SingleKeyEditDescription>);
+     }},
+    {ItemKind::ListCtrl,
+     [](CItemMakers& makers) { makers.Register<ListCtrlDescription>(&Make<CXListCtrl, ListCtrlDescription>); }},
+};
+constexpr std::span<const ControlMaker> kControlMakers{kControlMakerTable};
 
 }  // namespace
 

@@ -47,17 +47,7 @@ void Pump()
     wintest::PumpUntil([] { return false; }, 30);
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Pump();
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
+using wintest::PixelOf;
 
 class ListPanelTest : public testing::Test
 {
@@ -223,9 +213,9 @@ TEST_F(ListPanelTest, InactiveEntryIsNeverHoveredNorChosen)
     EXPECT_FALSE(list.IsInactive(0));
     MoveTo(list, 0);
     EXPECT_EQ(list.HoveredRow(), 0);
-    EXPECT_EQ(ScreenPixel(list.Handle(), 1, list.RowRect(0).top + 1), kHighlightBackground);
+    EXPECT_EQ(PixelOf(list.Handle(), 1, list.RowRect(0).top + 1), kHighlightBackground);
     EXPECT_EQ(list.HoveredRow(), 0);
-    EXPECT_EQ(ScreenPixel(list.Handle(), 1, list.RowRect(1).top + 1), kInactiveBackground);
+    EXPECT_EQ(PixelOf(list.Handle(), 1, list.RowRect(1).top + 1), kInactiveBackground);
     ClickRow(list, 1);
     EXPECT_EQ(list.HoveredRow(), -1);
     EXPECT_EQ(WaitForResult(), std::optional<int>(-1));
@@ -250,12 +240,12 @@ TEST_F(ListPanelTest, FrameAndRowsAreDrawnInTheirColours)
     AddEntries({L"zero", L"one"});
     CListPanelList& list = Open();
     const HWND panel = m_panel->Handle();
-    EXPECT_EQ(ScreenPixel(panel, 0, 30), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 1, 30), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 149, 30), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 75, 89), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 75, 0), kBorder);
-    EXPECT_EQ(ScreenPixel(list.Handle(), 1, list.RowRect(1).top + 1), kBackground);
+    EXPECT_EQ(PixelOf(panel, 0, 30), kBorder);
+    EXPECT_EQ(PixelOf(panel, 1, 30), kBorder);
+    EXPECT_EQ(PixelOf(panel, 149, 30), kBorder);
+    EXPECT_EQ(PixelOf(panel, 75, 89), kBorder);
+    EXPECT_EQ(PixelOf(panel, 75, 0), kBorder);
+    EXPECT_EQ(PixelOf(list.Handle(), 1, list.RowRect(1).top + 1), kBackground);
     RECT listRect{};
     GetWindowRect(list.Handle(), &listRect);
     EXPECT_EQ(listRect.left, m_request.screenRect.left + 2);
@@ -268,7 +258,7 @@ TEST_F(ListPanelTest, AttachedPanelHasNoTopLine)
     m_request.attached = true;
     AddEntries({L"zero"});
     CListPanelList& list = Open();
-    EXPECT_NE(ScreenPixel(m_panel->Handle(), 75, 0), kBorder);
+    EXPECT_NE(PixelOf(m_panel->Handle(), 75, 0), kBorder);
     RECT listRect{};
     GetWindowRect(list.Handle(), &listRect);
     EXPECT_EQ(listRect.top, m_request.screenRect.top);

@@ -53,6 +53,35 @@ inline void PumpMessages(int rounds = 3)
     }
 }
 
+// Paints a window now and reads one of its pixels from the screen (client coordinates).
+inline COLORREF PixelOf(HWND window, int x, int y)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(1);
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// How many pixels of a window's client rectangle have the colour.
+inline int CountPixels(HWND window, const RECT& area, COLORREF colour)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(1);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += GetPixel(screen, origin.x + x, origin.y + y) == colour ? 1 : 0;
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
 // Runs the thread's messages until `done` answers true or `timeoutMs` passed, waking for every
 // message (timers included) instead of sleeping; the answer of `done` at the end.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
