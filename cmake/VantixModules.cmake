@@ -47,7 +47,7 @@ vantix_module(skin            FOLDER src/skin            KIND portable TARGETS v
 vantix_module(skin_layout     FOLDER src/skin/layout     KIND portable TARGETS vantix_skin_layout
               USES skin)
 vantix_module(controls_core   FOLDER src/controls/core   KIND portable TARGETS vantix_controls_core
-              USES platform)
+              USES skin_layout)
 vantix_module(simulator       FOLDER simulator           KIND portable TARGETS vantix_simulator
               USES device_service)
 
