@@ -49,11 +49,14 @@ public:
     explicit ChoosingPopup(std::wstring text) : m_text(std::move(text)) {}
     int Show(const ListPopupRequest& request) override
     {
+        ++shown;
         for (size_t index = 0; index < request.entries.size(); ++index)
             if (request.entries[index].text == m_text)
                 return static_cast<int>(index);
         return -1;
     }
+
+    int shown = 0;
 
 private:
     std::wstring m_text;
@@ -325,6 +328,32 @@ TEST_F(GalleryTest, OptionPanelActsOnTheRowUnderTheCursor)
     EXPECT_EQ(options[0].row, 3);
     EXPECT_EQ(options[0].column, 0);
     EXPECT_EQ(options[0].text, L"$Rename");
+}
+
+TEST_F(GalleryTest, DropDownCellTakesTheChosenLine)
+{
+    constexpr int32_t kCombo = 3;
+    constexpr int32_t kCode = 5;
+    CXListCtrl list;
+    ASSERT_TRUE(list.CreateList(Gallery().Handle(), RECT{20, 380, 420, 480}, true));
+    ASSERT_EQ(list.AddColumn(kCode, L"$Dpi", kCombo, 200), 0);
+    list.SetChoices(kCode, {L"800", L"1800"});
+    ASSERT_TRUE(list.SetRowKey(list.InsertRow(0, RGB(255, 255, 255), 0, RGB(255, 255, 255), 0), 7));
+    ASSERT_TRUE(list.SetCellText(kCode, 7, L"800"));
+    ChoosingPopup popup(L"1800");
+    const PopupScope scope(popup);
+    const RECT cell = list.CellRect(0, 0);
+    const int middle = (cell.top + cell.bottom) / 2;
+    // Beside the button nothing opens; on it the chosen line becomes the cell's text.
+    SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.left + 10, middle));
+    EXPECT_EQ(popup.shown, 0);
+    SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.right - 4, middle));
+    EXPECT_EQ(popup.shown, 1);
+    const auto edits = Gallery().NoticesOf(Notification::kProfileNameEdited);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits[0].row, 7);
+    EXPECT_EQ(edits[0].text, L"1800");
+    EXPECT_EQ(list.Model().CellAt(0, 0)->text, L"1800");
 }
 
 TEST_F(GalleryTest, RowsShowTheirColoursAndAnEmptyListItsBackground)
