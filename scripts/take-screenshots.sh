@@ -5,6 +5,9 @@
 #   page-macros.png page-lighting.png   the real Vantix.exe, one page after the other
 #   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
 #                                       ends in "Popup", shown by PanelGallery.exe
+#   ControlsGallery.png                 the custom controls' gallery (tests/controls/gallery),
+#   ControlsGallery-lists.png           shown by ControlsGallery.exe, the second time with the
+#                                       drop-down's list and a cascaded list open
 # Pixels outside a window's outline come out transparent: the screen behind the windows is
 # painted magenta (255, 0, 255), the colour the skins use outside their outlines, before every
 # capture (the screen has no background of its own: where a window closed it turns black), and
@@ -18,8 +21,8 @@
 #             English, as the program does.
 # Environment:
 #   VANTIX_BUILD_DIR  an existing, configured win64 build tree (default build/win64); the script
-#                     builds the program, PanelGallery, the simulated device service and the
-#                     installation data in it, nothing else
+#                     builds the program, PanelGallery, ControlsGallery, the simulated device
+#                     service and the installation data in it, nothing else
 #   VANTIX_WINEPREFIX another Wine prefix than .cache/wine (see scripts/wine-run)
 #
 # It starts its own Xvfb (1024x768x24) on the first free display of :91 to :95, registers the
@@ -42,6 +45,8 @@ BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
 PROGRAM_DIR="$BUILD_DIR/program"
 PROGRAM_EXE="$PROGRAM_DIR/Vantix.exe"
 GALLERY_EXE="$BUILD_DIR/tests/skindata/win/PanelGallery.exe"
+CONTROLS_EXE="$BUILD_DIR/tests/controls/ControlsGallery.exe"
+CONTROLS_LAYOUT="$ROOT/tests/controls/gallery/ControlsGallery.xml"
 DEVICE_SERVICE_DLL="$BUILD_DIR/simulator/PeraxilSim.dll"
 OUTPUT_DIR="$ROOT/docs/screenshots"
 WINE_RUN="$ROOT/scripts/wine-run"
@@ -116,8 +121,8 @@ build() {
     [[ -f $BUILD_DIR/CMakeCache.txt ]] ||
         die "no configured build tree in $BUILD_DIR (cmake --preset win64 -B $BUILD_DIR)"
     log "building the program, PanelGallery and the device service in $BUILD_DIR"
-    cmake --build "$BUILD_DIR" -j2 --target vantix_program panel_gallery PeraxilSim vantix_skindata
-    for file in "$PROGRAM_EXE" "$GALLERY_EXE" "$DEVICE_SERVICE_DLL"; do
+    cmake --build "$BUILD_DIR" -j2 --target vantix_program panel_gallery controls_gallery PeraxilSim vantix_skindata
+    for file in "$PROGRAM_EXE" "$GALLERY_EXE" "$CONTROLS_EXE" "$DEVICE_SERVICE_DLL"; do
         [[ -f $file ]] || die "no $file after the build"
     done
 }
@@ -296,15 +301,14 @@ heading_text() {
     esac
 }
 
-shoot_popup() {
-    local language=$1 folder=$2 layout=$3 stem append line="" width height
-    stem=${layout%.xml}
-    append=$(heading_text "$stem")
-    local arguments=("$GALLERY_EXE" "$PROGRAM_DIR" "$language" "$layout")
-    [[ -n $append ]] && arguments+=("$append")
+# show_and_save NAME TARGET MASK COMMAND...: runs a gallery program (PanelGallery.exe or
+# ControlsGallery.exe), waits for its READY line and keeps its panel at the screen's top left.
+show_and_save() {
+    local name=$1 target=$2 mask=$3 line="" width height
+    shift 3
     rm -f "$WORK_DIR/gallery.in" "$WORK_DIR/gallery.out"
     mkfifo "$WORK_DIR/gallery.in"
-    "$WINE_RUN" "${arguments[@]}" <"$WORK_DIR/gallery.in" >"$WORK_DIR/gallery.out" 2>"$WORK_DIR/gallery.err" &
+    "$WINE_RUN" "$@" <"$WORK_DIR/gallery.in" >"$WORK_DIR/gallery.out" 2>"$WORK_DIR/gallery.err" &
     GALLERY_PID=$!
     exec 7>"$WORK_DIR/gallery.in"
     for _ in $(seq "$READY_WAIT"); do
@@ -315,9 +319,9 @@ shoot_popup() {
     done
     if [[ $line == READY* ]]; then
         read -r _ width height <<<"$line"
-        save "$folder/$stem.png" "$width" "$height" 0 0 "$(layout_mask "$layout")"
+        save "$target" "$width" "$height" 0 0 "$mask"
     else
-        warn "$language/$stem: PanelGallery did not show the panel (${line:-no answer})"
+        warn "$name: the gallery did not show the panel (${line:-no answer})"
         FAILURES=$((FAILURES + 1))
     fi
     echo >&7 || true
@@ -328,6 +332,26 @@ shoot_popup() {
     done
     stop_process "$GALLERY_PID"
     GALLERY_PID=""
+}
+
+shoot_popup() {
+    local language=$1 folder=$2 layout=$3 stem append
+    stem=${layout%.xml}
+    append=$(heading_text "$stem")
+    local arguments=("$GALLERY_EXE" "$PROGRAM_DIR" "$language" "$layout")
+    [[ -n $append ]] && arguments+=("$append")
+    show_and_save "$language/$stem" "$folder/$stem.png" "$(layout_mask "$layout")" "${arguments[@]}"
+}
+
+# The controls' gallery, plain and with its lists open. The pointer stays away from it: the
+# gallery puts it where the open lists show a hovered row.
+shoot_controls() {
+    local language=$1 folder=$2
+    park_pointer
+    show_and_save "$language/ControlsGallery" "$folder/ControlsGallery.png" "" \
+        "$CONTROLS_EXE" "$PROGRAM_DIR" "$language" "$CONTROLS_LAYOUT"
+    show_and_save "$language/ControlsGallery-lists" "$folder/ControlsGallery-lists.png" "" \
+        "$CONTROLS_EXE" "$PROGRAM_DIR" "$language" "$CONTROLS_LAYOUT" --lists
 }
 
 WORK_DIR=$(mktemp -d)
@@ -345,6 +369,7 @@ for language in "${LANGUAGES[@]}"; do
     for path in "${popups[@]}"; do
         shoot_popup "$language" "$folder" "$(basename "$path")"
     done
+    shoot_controls "$language" "$folder"
 done
 if [[ $FAILURES -gt 0 ]]; then
     die "$FAILURES screenshot(s) could not be taken"

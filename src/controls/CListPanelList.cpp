@@ -202,7 +202,9 @@ void CListPanelList::ChooseHovered()
 void CListPanelList::OpenSubList(int row)
 {
     CListPanelItem& subList = *EntryAt(row)->subList;
+    // Beside the list, beyond its scroll bar.
     RECT rowRect = RowRect(row);
+    rowRect.right += m_scrollBarWidth;
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rowRect), 2);
     const size_t shownRows = std::min(subList.Entries().size(), kMaxSubListRows);
     const int height = static_cast<int>(shownRows) * m_lineHeight + 2 * subList.BorderWidth();

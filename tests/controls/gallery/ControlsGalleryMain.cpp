@@ -1,14 +1,16 @@
 // Shows the controls gallery for a look or a screenshot (scripts/take-screenshots.sh), at the
 // screen's top left corner, in one language of a program folder.
 //
-// Usage: ControlsGallery PROGRAM_FOLDER LANGUAGE GALLERY_LAYOUT
+// Usage: ControlsGallery PROGRAM_FOLDER LANGUAGE GALLERY_LAYOUT [--lists]
 //   PROGRAM_FOLDER  the installation folder (a host path such as /work/build/program is read
 //                   as drive Z:)
 //   LANGUAGE        the registry's language name (English, ChineseSimplified, ...)
 //   GALLERY_LAYOUT  tests/controls/gallery/ControlsGallery.xml (host path or Windows path)
+//   --lists         opens the drop-down's list and the cascaded profile list from it, with a
+//                   profile under the pointer
 //
-// Prints "READY <width> <height>" once the panel is drawn, then stays until a line is read from
-// standard input or it is closed.
+// Prints "READY <width> <height>" once the panel (and the lists) are drawn, then stays until a
+// line is read from standard input or it is closed.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -22,6 +24,8 @@
 #include "CControlsGallery.h"
 #include "VantixApp/CVantixApp.h"
 #include "controls/CInstalledControls.h"
+#include "controls/CListPanelList.h"
+#include "skin/win/CDropdownListItem.h"
 #include "platform/win/ScopedComInit.h"
 #include "skin/win/CItemList.h"
 #include "skin/win/CSkinEnvironment.h"
@@ -52,7 +56,58 @@ DWORD WINAPI WaitForInput(void* parameter)
     return 0;
 }
 
-int Show(const std::wstring& layout)
+void Ready()
+{
+    std::printf("READY %ld %ld\n", CControlsGallery::kSize.right, CControlsGallery::kSize.bottom);
+    std::fflush(stdout);
+}
+
+// Puts the pointer over a row of an open list, as the user would.
+void Hover(const CListPanelList& list, int row)
+{
+    const RECT rect = list.RowRect(row);
+    POINT point{rect.left + 12, (rect.top + rect.bottom) / 2};
+    ClientToScreen(list.Handle(), &point);
+    SetCursorPos(point.x, point.y);
+    SendMessageW(list.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rect.left + 12, (rect.top + rect.bottom) / 2));
+}
+
+// Drives the open lists from a thread timer, which their own loops dispatch: the profile entry
+// is chosen, then a profile of the cascaded list is hovered.
+class ListOpener
+{
+public:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        auto* list = dynamic_cast<CListPanelList*>(CWindow::FromHandle(GetCapture()));
+        if (list == nullptr)
+            return;
+        if (s_first == nullptr)
+        {
+            s_first = list;
+            int row = 0;
+            while (row < list->RowCount() && list->EntryOfRow(row) != kProfileEntry)
+                ++row;
+            Hover(*list, row);
+            const RECT rect = list->RowRect(row);
+            // Opens the cascaded list, which runs its own loop (and this timer) until it ends.
+            SendMessageW(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.left + 12, rect.top + 2));
+            return;
+        }
+        if (list == s_first)
+            return;
+        KillTimer(nullptr, timer);
+        Hover(*list, 1);
+        RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Ready();
+    }
+
+private:
+    static constexpr int kProfileEntry = 6;
+    static inline CListPanelList* s_first = nullptr;
+};
+
+int Show(const std::wstring& layout, bool lists)
 {
     CControlsGallery gallery(layout, nullptr);
     if (!gallery.CreateModeless(nullptr) || gallery.List() == nullptr)
@@ -64,13 +119,20 @@ int Show(const std::wstring& layout)
     wintest::PumpUntil([] { return false; }, 300);
     RedrawWindow(gallery.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     wintest::PumpUntil([] { return false; }, 300);
-    std::printf("READY %ld %ld\n", CControlsGallery::kSize.right, CControlsGallery::kSize.bottom);
-    std::fflush(stdout);
     const HANDLE waiter = CreateThread(nullptr, 0, &WaitForInput,
                                        reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr);
     if (waiter == nullptr)
         return 1;
     CloseHandle(waiter);
+    if (lists)
+    {
+        // The lists run their own loops until the line arrives (its quit ends them).
+        SetTimer(nullptr, 0, 100, &ListOpener::Tick);
+        if (CDropdownListItem* dropdown = gallery.Dropdown())
+            dropdown->Open();
+    }
+    else
+        Ready();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
     {
@@ -88,11 +150,12 @@ int main()
 {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr || count != 4)
+    if (arguments == nullptr || count < 4 || count > 5 || (count == 5 && std::wstring(arguments[4]) != L"--lists"))
     {
-        std::printf("ERROR usage: ControlsGallery PROGRAM_FOLDER LANGUAGE GALLERY_LAYOUT\n");
+        std::printf("ERROR usage: ControlsGallery PROGRAM_FOLDER LANGUAGE GALLERY_LAYOUT [--lists]\n");
         return 2;
     }
+    const bool lists = count == 5;
     std::wstring folder = WindowsPath(arguments[1]);
     if (folder.back() != L'\\')
         folder.push_back(L'\\');
@@ -109,7 +172,7 @@ int main()
     int result = 0;
     {
         const CInstalledControls installed(CSkinEnvironment::Instance());
-        result = Show(layout);
+        result = Show(layout, lists);
     }
     CVantixApp::ReleaseSkin(languageItems);
     return result;
