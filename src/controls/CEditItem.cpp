@@ -47,13 +47,18 @@ SIZE CEditItem::FrameInsets(int height, int borderWidth, int lineHeight) noexcep
 std::unique_ptr<CEditItem> CEditItem::Create(const EditDescription& description, HWND parent, CFontItem* font)
 {
     auto field = std::make_unique<CEditItem>();
+    return field->Build(description, parent, font) ? std::move(field) : nullptr;
+}
+
+bool CEditItem::Build(const EditDescription& description, HWND parent, CFontItem* font)
+{
     const LayoutRect& place = description.rect;
-    if (!field->CreateField(parent, RECT{place.left, place.top, place.left + place.width, place.top + place.height}))
-        return nullptr;
-    field->SetLook(LookOf(description));
-    field->SetFont(font);
-    field->SetLimit(description.max);
-    return field;
+    if (!CreateField(parent, RECT{place.left, place.top, place.left + place.width, place.top + place.height}))
+        return false;
+    SetLook(LookOf(description));
+    SetFont(font);
+    SetLimit(description.max);
+    return true;
 }
 
 bool CEditItem::CreateField(HWND parent, const RECT& rect, DWORD extraStyle)

@@ -74,6 +74,9 @@ public:
     [[nodiscard]] std::wstring Text() const;
 
 protected:
+    // Makes the field of an element in `parent`: rectangle, colours, font and limit.
+    bool Build(const EditDescription& description, HWND parent, CFontItem* font);
+
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     HBRUSH OnCtlColor(HDC dc) override;
     bool OnReflectedCommand(WORD notification) override;

@@ -37,13 +37,7 @@ std::unique_ptr<CEditItemSingleKeyInput> CEditItemSingleKeyInput::Create(const S
                                                                          HWND parent, CFontItem* font)
 {
     auto field = std::make_unique<CEditItemSingleKeyInput>();
-    const LayoutRect& place = description.rect;
-    if (!field->CreateField(parent, RECT{place.left, place.top, place.left + place.width, place.top + place.height}))
-        return nullptr;
-    field->SetLook(LookOf(description));
-    field->SetFont(font);
-    field->SetLimit(description.max);
-    return field;
+    return field->Build(description, parent, font) ? std::move(field) : nullptr;
 }
 
 CEditItemSingleKeyInput::~CEditItemSingleKeyInput()

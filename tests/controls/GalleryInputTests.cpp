@@ -139,8 +139,7 @@ TEST_F(GalleryInputTest, EditingAReportCellInPlace)
     ASSERT_TRUE(script.Run([&] { return !List().IsEditing(); })) << script.Failure();
     const auto edits = Gallery().NoticesOf(Notification::kProfileNameEdited);
     ASSERT_EQ(edits.size(), 1u);
-    EXPECT_EQ(edits[0].row, 2);
-    EXPECT_EQ(edits[0].text, L"Garage");
+    ExpectCell(edits[0], 2, 2, L"Garage");
     EXPECT_EQ(List().Model().CellAt(2, 2)->text, L"Garage");
 
     CXInputScript escape;

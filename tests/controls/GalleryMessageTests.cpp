@@ -253,9 +253,7 @@ TEST_F(GalleryTest, DoubleClickActsByColumnType)
     SendMessageW(List().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(CellCentre(2, 3)));
     const auto programs = Gallery().NoticesOf(Notification::kProfileProgramChosen);
     ASSERT_EQ(programs.size(), 1u);
-    EXPECT_EQ(programs[0].row, 2);
-    EXPECT_EQ(programs[0].column, 3);
-    EXPECT_EQ(programs[0].text, L"C:\\Games\\Kart\\kart.exe");
+    ExpectCell(programs[0], 2, 3, L"C:\\Games\\Kart\\kart.exe");
     EXPECT_EQ(List().Model().CellAt(2, 3)->text, L"kart.exe");
 }
 
@@ -289,11 +287,8 @@ TEST_F(GalleryTest, InPlaceEditCommitsChangedTextOnly)
     SendMessageW(List().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(CellCentre(0, 1)));
     const auto edits = Gallery().NoticesOf(Notification::kProfileNameEdited);
     ASSERT_EQ(edits.size(), 2u);
-    EXPECT_EQ(edits[0].row, 2);
-    EXPECT_EQ(edits[0].column, 2);
-    EXPECT_EQ(edits[0].text, L"Garage");
-    EXPECT_EQ(edits[1].row, 3);
-    EXPECT_EQ(edits[1].text, L"Arena");
+    ExpectCell(edits[0], 2, 2, L"Garage");
+    ExpectCell(edits[1], 3, 2, L"Arena");
     EXPECT_EQ(List().Model().CellAt(3, 2)->text, L"Arena");
 }
 
@@ -310,8 +305,7 @@ TEST_F(GalleryTest, OptionPanelActsOnTheRowUnderTheCursor)
     EXPECT_EQ(notices[0].message, Notification::kProfileOptionsOpening);
     EXPECT_EQ(notices[0].row, 1);
     EXPECT_EQ(notices[1].message, Notification::kProfileProgramChosen);
-    EXPECT_EQ(notices[1].column, 3);
-    EXPECT_EQ(notices[1].text, L"");
+    ExpectCell(notices[1], 1, 3, L"");
     EXPECT_EQ(notices[2].message, Notification::kProfileCheckToggled);
     EXPECT_EQ(notices[2].column, 4);
     EXPECT_EQ(notices[2].value, 0);
@@ -325,9 +319,7 @@ TEST_F(GalleryTest, OptionPanelActsOnTheRowUnderTheCursor)
     }
     const auto options = Gallery().NoticesOf(Notification::kProfileOptionChosen);
     ASSERT_EQ(options.size(), 1u);
-    EXPECT_EQ(options[0].row, 3);
-    EXPECT_EQ(options[0].column, 0);
-    EXPECT_EQ(options[0].text, L"$Rename");
+    ExpectCell(options[0], 3, 0, L"$Rename");
 }
 
 TEST_F(GalleryTest, DropDownCellTakesTheChosenLine)
@@ -351,8 +343,7 @@ TEST_F(GalleryTest, DropDownCellTakesTheChosenLine)
     EXPECT_EQ(popup.shown, 1);
     const auto edits = Gallery().NoticesOf(Notification::kProfileNameEdited);
     ASSERT_EQ(edits.size(), 1u);
-    EXPECT_EQ(edits[0].row, 7);
-    EXPECT_EQ(edits[0].text, L"1800");
+    ExpectCell(edits[0], 7, 0, L"1800");
     EXPECT_EQ(list.Model().CellAt(0, 0)->text, L"1800");
 }
 

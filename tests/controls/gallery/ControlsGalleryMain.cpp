@@ -13,48 +13,19 @@
 // line is read from standard input or it is closed.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "../../support/GalleryProgram.h"
 #include "../../support/WindowTestSupport.h"
 #include "CControlsGallery.h"
-#include "VantixApp/CVantixApp.h"
-#include "controls/CInstalledControls.h"
 #include "controls/CListPanelList.h"
 #include "skin/win/CDropdownListItem.h"
-#include "platform/win/ScopedComInit.h"
-#include "skin/win/CItemList.h"
-#include "skin/win/CSkinEnvironment.h"
 
 namespace {
-
-std::wstring WindowsPath(std::wstring path)
-{
-    if (!path.empty() && path.front() == L'/')
-        path.insert(0, L"Z:");
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-DWORD WINAPI WaitForInput(void* parameter)
-{
-    const auto thread = static_cast<DWORD>(reinterpret_cast<uintptr_t>(parameter));
-    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    char c = 0;
-    DWORD read = 0;
-    if (input != nullptr && input != INVALID_HANDLE_VALUE)
-        while (ReadFile(input, &c, 1, &read, nullptr) && read == 1 && c != '\n')
-        {
-        }
-    PostThreadMessageW(thread, WM_QUIT, 0, 0);
-    return 0;
-}
 
 void Ready()
 {
@@ -119,11 +90,8 @@ int Show(const std::wstring& layout, bool lists)
     wintest::PumpUntil([] { return false; }, 300);
     RedrawWindow(gallery.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     wintest::PumpUntil([] { return false; }, 300);
-    const HANDLE waiter = CreateThread(nullptr, 0, &WaitForInput,
-                                       reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr);
-    if (waiter == nullptr)
+    if (!galleryprogram::QuitOnInputLine())
         return 1;
-    CloseHandle(waiter);
     if (lists)
     {
         // The lists run their own loops until the line arrives (its quit ends them).
@@ -156,24 +124,11 @@ int main()
         return 2;
     }
     const bool lists = count == 5;
-    std::wstring folder = WindowsPath(arguments[1]);
-    if (folder.back() != L'\\')
-        folder.push_back(L'\\');
+    const std::wstring folder = arguments[1];
     const std::wstring language = arguments[2];
-    const std::wstring layout = WindowsPath(arguments[3]);
+    const std::wstring layout = galleryprogram::WindowsPath(arguments[3]);
     LocalFree(arguments);
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    const ScopedComInit com;
-    CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
-    CItemList languageItems;
-    CVantixApp::PrepareSkin(folder, language, languageItems);
-    int result = 0;
-    {
-        const CInstalledControls installed(CSkinEnvironment::Instance());
-        result = Show(layout, lists);
-    }
-    CVantixApp::ReleaseSkin(languageItems);
-    return result;
+    const galleryprogram::ProgramSkin skin(folder, language);
+    return Show(layout, lists);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "../../support/GalleryProgram.h"
 #include "../../support/WindowTestSupport.h"
 #include "CControlsGallery.h"
 #include "VantixApp/AppTestSupport.h"
@@ -15,10 +16,8 @@
 // The gallery layout in this folder, as Wine names it.
 inline std::wstring GalleryLayoutPath()
 {
-    std::wstring path = L"Z:";
-    for (const char* c = VANTIX_GALLERY_LAYOUT; *c != '\0'; ++c)
-        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    return path;
+    const std::string path = VANTIX_GALLERY_LAYOUT;
+    return galleryprogram::WindowsPath(std::wstring(path.begin(), path.end()));
 }
 
 // The gallery panel on the build's program folder, in English, shown at the screen's top left
@@ -45,6 +44,14 @@ protected:
     {
         const RECT cell = List().CellRect(row, position);
         return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    }
+
+    // A notification about a cell: its row key, column and text.
+    static void ExpectCell(const CControlsGallery::Notice& notice, int32_t row, int32_t column, std::wstring_view text)
+    {
+        EXPECT_EQ(notice.row, row);
+        EXPECT_EQ(notice.column, column);
+        EXPECT_EQ(notice.text, text);
     }
 
     SkinEnvironmentScope m_skin;

@@ -14,58 +14,24 @@
 // no panel.
 #include <windows.h>
 
-#include <commctrl.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "../../support/GalleryProgram.h"
 #include "../../support/WindowTestSupport.h"
-#include "VantixApp/CVantixApp.h"
 #include "VantixApp/CVantixWarningDlg.h"
-#include "controls/CInstalledControls.h"
-#include "platform/win/ScopedComInit.h"
-#include "platform/win/WinHandles.h"
-#include "skin/win/CItemList.h"
-#include "skin/win/CSkinEnvironment.h"
 
 namespace {
 
 constexpr int kDrawRounds = 20;
 
-std::wstring WindowsFolder(std::wstring folder)
-{
-    if (!folder.empty() && folder.front() == L'/')
-        folder.insert(0, L"Z:");
-    for (wchar_t& c : folder)
-        if (c == L'/')
-            c = L'\\';
-    if (!folder.empty() && folder.back() != L'\\')
-        folder.push_back(L'\\');
-    return folder;
-}
-
 void Say(const char* format, int first = 0, int second = 0)
 {
     std::printf(format, first, second);
     std::fflush(stdout);
-}
-
-// Ends the window thread's loop once standard input gives a line or closes.
-DWORD WINAPI WaitForInput(void* parameter)
-{
-    const auto thread = static_cast<DWORD>(reinterpret_cast<uintptr_t>(parameter));
-    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    char c = 0;
-    DWORD read = 0;
-    if (input != nullptr && input != INVALID_HANDLE_VALUE)
-        while (ReadFile(input, &c, 1, &read, nullptr) && read == 1 && c != '\n')
-        {
-        }
-    PostThreadMessageW(thread, WM_QUIT, 0, 0);
-    return 0;
 }
 
 int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
@@ -85,9 +51,7 @@ int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
     GdiFlush();
     Say("READY %d %d\n", size.right - size.left, size.bottom - size.top);
 
-    const UniqueHandle waiter(CreateThread(
-        nullptr, 0, &WaitForInput, reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr));
-    if (!waiter)
+    if (!galleryprogram::QuitOnInputLine())
         return 1;
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
@@ -109,24 +73,12 @@ int main()
         Say("ERROR usage: PanelGallery PROGRAM_FOLDER LANGUAGE LAYOUT [HEADING_TEXT]\n");
         return 2;
     }
-    const std::wstring folder = WindowsFolder(arguments[1]);
+    const std::wstring folder = arguments[1];
     const std::wstring language = arguments[2];
     const std::wstring layout = arguments[3];
     const std::wstring headingText = count == 5 ? arguments[4] : L"";
     LocalFree(arguments);
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    const ScopedComInit com;
-    CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
-
-    CItemList languageItems;
-    CVantixApp::PrepareSkin(folder, language, languageItems);
-    int result = 0;
-    {
-        const CInstalledControls controls(CSkinEnvironment::Instance());
-        result = ShowPanel(layout, headingText);
-    }
-    CVantixApp::ReleaseSkin(languageItems);
-    return result;
+    const galleryprogram::ProgramSkin skin(folder, language);
+    return ShowPanel(layout, headingText);
 }
