@@ -52,6 +52,19 @@ inline bool QuitOnInputLine()
     return true;
 }
 
+// Runs the thread's messages (a dialog's keys through the dialog manager) until WM_QUIT.
+inline void RunUntilQuit(HWND dialog = nullptr)
+{
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    {
+        if (dialog != nullptr && IsDialogMessageW(dialog, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 // The program's skin on a program folder in one language, with the custom controls installed,
 // as start-up sets it up; taken down again when the object goes.
 class ProgramSkin

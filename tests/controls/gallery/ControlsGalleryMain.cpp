@@ -101,14 +101,7 @@ int Show(const std::wstring& layout, bool lists)
     }
     else
         Ready();
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-    {
-        if (IsDialogMessageW(gallery.Handle(), &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    galleryprogram::RunUntilQuit(gallery.Handle());
     return 0;
 }
 

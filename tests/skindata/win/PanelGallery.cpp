@@ -53,12 +53,7 @@ int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
 
     if (!galleryprogram::QuitOnInputLine())
         return 1;
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-    {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    galleryprogram::RunUntilQuit();
     return 0;
 }
 
