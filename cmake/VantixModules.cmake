@@ -61,7 +61,7 @@ vantix_module(device_win      FOLDER src/device/win      KIND windows  TARGETS v
 vantix_module(skin_win        FOLDER src/skin/win        KIND windows  TARGETS vantix_skin_win
               USES skin_layout platform_win)
 vantix_module(controls        FOLDER src/controls        KIND windows  TARGETS vantix_controls_win
-              USES skin_win controls_core)
+              USES skin_win macro_win controls_core)
 vantix_module(app             FOLDER src/VantixApp       KIND windows  TARGETS vantix_app vantix_program
               USES controls device_win macro_win)
 vantix_module(simulator_com   FOLDER simulator/com       KIND windows  TARGETS PeraxilSim

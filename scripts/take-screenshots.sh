@@ -5,8 +5,11 @@
 #   page-macros.png page-lighting.png   the real Vantix.exe, one page after the other
 #   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
 #                                       ends in "Popup", shown by PanelGallery.exe
-#   ControlGallery.png                  one of each custom control (tests/controls/gallery),
+#   ControlGallery.png                  the sliders, tiles and buttons (tests/controls/gallery),
 #                                       shown by ControlGallery.exe
+#   ControlsGallery.png                 the fields, lists and report list (tests/controls/gallery),
+#   ControlsGallery-lists.png           shown by ControlsGallery.exe, the second time with the
+#                                       drop-down's list and a cascaded list open
 # Pixels outside a window's outline come out transparent: the screen behind the windows is
 # painted magenta (255, 0, 255), the colour the skins use outside their outlines, before every
 # capture (the screen has no background of its own: where a window closed it turns black), and
@@ -20,7 +23,7 @@
 #             English, as the program does.
 # Environment:
 #   VANTIX_BUILD_DIR  an existing, configured win64 build tree (default build/win64); the script
-#                     builds the program, PanelGallery, ControlGallery, the simulated device
+#                     builds the program, PanelGallery, the two control galleries, the simulated device
 #                     service and the installation data in it, nothing else
 #   VANTIX_WINEPREFIX another Wine prefix than .cache/wine (see scripts/wine-run)
 #
@@ -45,6 +48,8 @@ PROGRAM_DIR="$BUILD_DIR/program"
 PROGRAM_EXE="$PROGRAM_DIR/Vantix.exe"
 GALLERY_EXE="$BUILD_DIR/tests/skindata/win/PanelGallery.exe"
 CONTROL_GALLERY_EXE="$BUILD_DIR/tests/controls/ControlGallery.exe"
+CONTROLS_EXE="$BUILD_DIR/tests/controls/ControlsGallery.exe"
+CONTROLS_LAYOUT="$ROOT/tests/controls/gallery/ControlsGallery.xml"
 DEVICE_SERVICE_DLL="$BUILD_DIR/simulator/PeraxilSim.dll"
 OUTPUT_DIR="$ROOT/docs/screenshots"
 WINE_RUN="$ROOT/scripts/wine-run"
@@ -119,8 +124,8 @@ build() {
     [[ -f $BUILD_DIR/CMakeCache.txt ]] ||
         die "no configured build tree in $BUILD_DIR (cmake --preset win64 -B $BUILD_DIR)"
     log "building the program, the galleries and the device service in $BUILD_DIR"
-    cmake --build "$BUILD_DIR" -j2 --target vantix_program panel_gallery control_gallery PeraxilSim vantix_skindata
-    for file in "$PROGRAM_EXE" "$GALLERY_EXE" "$CONTROL_GALLERY_EXE" "$DEVICE_SERVICE_DLL"; do
+    cmake --build "$BUILD_DIR" -j2 --target vantix_program panel_gallery control_gallery controls_gallery PeraxilSim vantix_skindata
+    for file in "$PROGRAM_EXE" "$GALLERY_EXE" "$CONTROL_GALLERY_EXE" "$CONTROLS_EXE" "$DEVICE_SERVICE_DLL"; do
         [[ -f $file ]] || die "no $file after the build"
     done
 }
@@ -342,11 +347,17 @@ shoot_popup() {
     show_and_save "$language/$stem" "$folder/$stem.png" "$(layout_mask "$layout")" "${arguments[@]}"
 }
 
+# The controls' galleries, the fields' one plain and with its lists open. The pointer stays away
+# from them: the fields' gallery puts it where the open lists show a hovered row.
 shoot_controls() {
     local language=$1 folder=$2
     park_pointer
     show_and_save "$language/ControlGallery" "$folder/ControlGallery.png" "" \
         "$CONTROL_GALLERY_EXE" "$PROGRAM_DIR" "$language"
+    show_and_save "$language/ControlsGallery" "$folder/ControlsGallery.png" "" \
+        "$CONTROLS_EXE" "$PROGRAM_DIR" "$language" "$CONTROLS_LAYOUT"
+    show_and_save "$language/ControlsGallery-lists" "$folder/ControlsGallery-lists.png" "" \
+        "$CONTROLS_EXE" "$PROGRAM_DIR" "$language" "$CONTROLS_LAYOUT" --lists
 }
 
 WORK_DIR=$(mktemp -d)

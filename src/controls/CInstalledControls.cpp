@@ -6,9 +6,12 @@
 #include "controls/CAVIButton.h"
 #include "controls/CDMarker.h"
 #include "controls/CDPIStageWindow.h"
+#include "controls/CEditItem.h"
+#include "controls/CEditItemSingleKeyInput.h"
 #include "controls/CProfileBtn.h"
 #include "controls/CSliderHMulti.h"
 #include "controls/CVertSlider.h"
+#include "controls/CXListCtrl.h"
 #include "skin/win/CItemMakers.h"
 #include "skin/win/CSkinEnvironment.h"
 
@@ -21,11 +24,33 @@ struct ControlMaker
     void (*registerMaker)(CItemMakers& makers);
 };
 
+// A control made by Control::Create, placed at its element's rectangle; its item owns one
+// window in the loader's parent window.
+template <typename Control, typename Description>
+MadeItem MakeInParent(const Description& description, const IItemMakeContext& context)
+{
+    auto control = Control::Create(description, context.Parent(), context.FontOf(description.font));
+    if (!control)
+        return {};
+    control->SetRectangle(description.rect.left, description.rect.top, description.rect.width,
+                          description.rect.height);
+    const HWND window = control->Handle();
+    return MadeItem{std::move(control), window, context.Parent()};
+}
+
 // The row of a control made from the elements of one description type by Control::Make.
 template <typename Description, typename Control>
 constexpr ControlMaker MakerRow() noexcept
 {
     return {Description::kKind, [](CItemMakers& makers) { makers.Register<Description>(&Control::Make); }};
+}
+
+// The row of a control made by MakeInParent.
+template <typename Description, typename Control>
+constexpr ControlMaker CreatedRow() noexcept
+{
+    return {Description::kKind,
+            [](CItemMakers& makers) { makers.Register<Description>(&MakeInParent<Control, Description>); }};
 }
 
 // The pop-up lists (CListPanel, CVScrollBar) are not made from layout elements of their own.
@@ -37,6 +62,9 @@ constexpr ControlMaker kControlMakerRows[] = {
     MakerRow<MultiSliderDescription, CSliderHMulti>(),
     MakerRow<ApmSliderDescription, CAPMSlider>(),
     MakerRow<DpiStageWindowDescription, CDPIStageWindow>(),
+    CreatedRow<EditDescription, CEditItem>(),
+    CreatedRow<SingleKeyEditDescription, CEditItemSingleKeyInput>(),
+    CreatedRow<ListCtrlDescription, CXListCtrl>(),
 };
 constexpr std::span<const ControlMaker> kControlMakers{kControlMakerRows};
 

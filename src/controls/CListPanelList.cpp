@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "controls/CListPanel.h"
-#include "platform/TextCase.h"
 #include "platform/win/WinHandles.h"
 #include "platform/win/WindowDc.h"
 #include "skin/CLanguageSet.h"
@@ -15,40 +14,30 @@
 
 namespace {
 
-constexpr int kScrollRowHeight = 18;
-constexpr size_t kMinEntriesForScrollBar = 6;
+std::vector<std::wstring> TextsOf(const std::vector<ListPopupEntry>& entries)
+{
+    std::vector<std::wstring> texts;
+    texts.reserve(entries.size());
+    for (const ListPopupEntry& entry : entries)
+        texts.push_back(entry.text);
+    return texts;
+}
+
+PixelRect PixelsOf(const RECT& rect) noexcept
+{
+    return PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
 
 }  // namespace
 
-bool CListPanelList::WantsScrollBar(int listHeight, size_t entryCount, int scrollBarWidth) noexcept
-{
-    return static_cast<size_t>(listHeight / kScrollRowHeight) < entryCount && entryCount >= kMinEntriesForScrollBar &&
-           scrollBarWidth > 0;
-}
-
-std::vector<size_t> CListPanelList::RowOrder(const std::vector<ListPopupEntry>& entries, bool sorted)
-{
-    std::vector<size_t> rows(entries.size());
-    for (size_t index = 0; index < rows.size(); ++index)
-        rows[index] = index;
-    if (!sorted)
-        return rows;
-    std::vector<std::wstring> folded;
-    folded.reserve(entries.size());
-    for (const ListPopupEntry& entry : entries)
-        folded.push_back(platform::ToLower(entry.text));
-    std::stable_sort(rows.begin(), rows.end(), [&folded](size_t a, size_t b) { return folded[a] < folded[b]; });
-    return rows;
-}
-
 bool CListPanelList::CreateList(HWND panel, const RECT& area)
 {
-    m_rows = RowOrder(m_request.entries, m_request.sorted);
+    m_rows = ListRows::Order(TextsOf(m_request.entries), m_request.sorted);
     if (!CCustomWindow::Create(panel, area, WS_CHILD | WS_VISIBLE))
         return false;
     MeasureLines();
     const int height = area.bottom - area.top;
-    if (WantsScrollBar(height, m_rows.size(), m_request.scrollBar.width))
+    if (ListRows::WantsScrollBar(height, m_rows.size(), m_request.scrollBar.width))
         CreateScrollBar(RECT{0, 0, area.right - area.left, height});
     m_toolTip.Ensure(Handle());
     SetCapture(Handle());
@@ -143,15 +132,14 @@ int CListPanelList::RowAt(POINT point) const noexcept
     client.right -= m_scrollBarWidth;
     if (!PtInRect(&client, point))
         return -1;
-    const int row = m_topRow + point.y / m_lineHeight;
-    return row < RowCount() ? row : -1;
+    return ListRows::RowAt(point.y, m_lineHeight, m_topRow, RowCount());
 }
 
 int CListPanelList::VisibleRows() const noexcept
 {
     RECT client{};
     GetClientRect(Handle(), &client);
-    return std::max(1, static_cast<int>(client.bottom / m_lineHeight));
+    return ListRows::VisibleRows(client.bottom, m_lineHeight);
 }
 
 void CListPanelList::ScrollLines(int lines)
@@ -159,8 +147,7 @@ void CListPanelList::ScrollLines(int lines)
     // Without the scroll bar the list does not scroll at all.
     if (!HasScrollBar())
         return;
-    const int lastTop = std::max(0, RowCount() - VisibleRows());
-    const int top = std::clamp(m_topRow + lines, 0, lastTop);
+    const int top = ListRows::ClampTop(m_topRow + lines, RowCount(), VisibleRows());
     if (top == m_topRow)
         return;
     m_topRow = top;
@@ -215,13 +202,19 @@ void CListPanelList::ChooseHovered()
 void CListPanelList::OpenSubList(int row)
 {
     CListPanelItem& subList = *EntryAt(row)->subList;
-    const RECT rowRect = RowRect(row);
-    POINT corner{rowRect.right, rowRect.top};
-    ClientToScreen(Handle(), &corner);
+    // Beside the list, beyond its scroll bar.
+    RECT rowRect = RowRect(row);
+    rowRect.right += m_scrollBarWidth;
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rowRect), 2);
     const size_t shownRows = std::min(subList.Entries().size(), kMaxSubListRows);
     const int height = static_cast<int>(shownRows) * m_lineHeight + 2 * subList.BorderWidth();
-    const RECT screenRect{corner.x, corner.y, corner.x + subList.Width(), corner.y + height};
-    const ListPopupRequest request = subList.MakeRequest(GetParent(Handle()), screenRect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const PixelRect place =
+        ListRows::CascadePlace(PixelsOf(rowRect), subList.Width(), height, PixelsOf(monitor.rcWork));
+    const ListPopupRequest request =
+        subList.MakeRequest(GetParent(Handle()), RECT{place.left, place.top, place.right, place.bottom});
     CListPanel cascaded(request);
     const int chosen = cascaded.Open();
     if (chosen >= 0 && static_cast<size_t>(chosen) < subList.Entries().size())
@@ -296,10 +289,7 @@ void CListPanelList::MoveHover(int step)
     if (row < 0 || row >= RowCount())
         return;
     SetHovered(row);
-    if (row < m_topRow)
-        ScrollLines(row - m_topRow);
-    else if (row >= m_topRow + VisibleRows())
-        ScrollLines(row - m_topRow - VisibleRows() + 1);
+    ScrollLines(ListRows::TopShowing(row, m_topRow, VisibleRows()) - m_topRow);
 }
 
 void CListPanelList::OnKeyDown(WPARAM key, LPARAM)
@@ -327,7 +317,7 @@ LRESULT CListPanelList::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lPara
         return OnScrollRequest(wParam);
     if (message == CVScrollBar::kStateMessage && lParam != 0)
     {
-        *reinterpret_cast<CVScrollBar::State*>(lParam) = CVScrollBar::State{RowCount(), VisibleRows(), m_topRow};
+        *reinterpret_cast<ScrollState*>(lParam) = ScrollState{RowCount(), VisibleRows(), m_topRow};
         return 0;
     }
     return CCustomWindow::OnOtherMessage(message, wParam, lParam);

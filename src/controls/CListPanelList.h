@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/CVScrollBar.h"
+#include "controls/core/ListRows.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CToolTip.h"
 #include "skin/win/IListPopup.h"
@@ -31,13 +32,6 @@ public:
     static constexpr int kWheelStep = WHEEL_DELTA;
     // Cascaded sub-lists show at most this many rows.
     static constexpr size_t kMaxSubListRows = 5;
-
-    // A list gets the drawn scroll bar (and scrolls) only when its entries do not fit in rows of
-    // 18 pixels, there are more than five and the layout gives the bar a width.
-    [[nodiscard]] static bool WantsScrollBar(int listHeight, size_t entryCount, int scrollBarWidth) noexcept;
-    // The entry shown in each row: the request's order, or sorted by text ignoring case (equal
-    // texts keep their order).
-    [[nodiscard]] static std::vector<size_t> RowOrder(const std::vector<ListPopupEntry>& entries, bool sorted);
 
     // `request` must outlive the list.
     explicit CListPanelList(const ListPopupRequest& request) noexcept : m_request(request) {}

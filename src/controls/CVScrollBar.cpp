@@ -8,21 +8,22 @@
 #include "skin/win/PaintDc.h"
 #include "skin/win/ScopedSelect.h"
 
-int CVScrollBar::Geometry::ThumbFor(const State& state) const noexcept
+namespace {
+
+int ScrollCode(ScrollRequest request) noexcept
 {
-    const int range = state.max - state.page;
-    // In whole numbers: the same truncation as track / range x pos, without rounding errors.
-    const int offset = range > 0 ? static_cast<int>(static_cast<long long>(TrackLength()) * state.pos / range) : 0;
-    return std::clamp(offset + arrowUp + top, ThumbMin(), std::max(ThumbMin(), ThumbMax()));
+    switch (request)
+    {
+    case ScrollRequest::LineUp: return SB_LINEUP;
+    case ScrollRequest::LineDown: return SB_LINEDOWN;
+    case ScrollRequest::PageUp: return SB_PAGEUP;
+    case ScrollRequest::PageDown: return SB_PAGEDOWN;
+    case ScrollRequest::None: break;
+    }
+    return -1;
 }
 
-int CVScrollBar::Geometry::PositionFor(int thumbTop, const State& state) const noexcept
-{
-    const int range = state.max - state.page;
-    if (range <= 0 || TrackLength() <= 0)
-        return 0;
-    return static_cast<int>(static_cast<long long>(thumbTop - arrowUp - top) * range / TrackLength());
-}
+}  // namespace
 
 CVScrollBar::CVScrollBar(const ListPopupScrollBar& pictures, COLORREF background) noexcept
     : m_pictures(pictures), m_background(background)
@@ -37,9 +38,9 @@ bool CVScrollBar::CreateBar(HWND list, const RECT& rect)
     return true;
 }
 
-CVScrollBar::Geometry CVScrollBar::BarGeometry() const noexcept
+ScrollBarGeometry CVScrollBar::BarGeometry() const noexcept
 {
-    Geometry geometry;
+    ScrollBarGeometry geometry;
     geometry.top = BitmapSize(m_pictures.top).cy;
     geometry.arrowUp = BitmapSize(m_pictures.arrowUp).cy;
     geometry.arrowDown = BitmapSize(m_pictures.arrowDown).cy;
@@ -52,9 +53,9 @@ CVScrollBar::Geometry CVScrollBar::BarGeometry() const noexcept
     return geometry;
 }
 
-CVScrollBar::State CVScrollBar::ListState() const noexcept
+ScrollState CVScrollBar::ListState() const noexcept
 {
-    State state;
+    ScrollState state;
     const HWND list = Handle() != nullptr ? GetParent(Handle()) : nullptr;
     if (list != nullptr)
         SendMessageW(list, kStateMessage, 0, reinterpret_cast<LPARAM>(&state));
@@ -68,8 +69,11 @@ void CVScrollBar::Follow()
         InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void CVScrollBar::Request(int code)
+void CVScrollBar::Request(ScrollRequest request)
 {
+    const int code = ScrollCode(request);
+    if (code < 0)
+        return;
     SendMessageW(GetParent(Handle()), WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(Handle()));
     Follow();
 }
@@ -95,26 +99,26 @@ void CVScrollBar::OnPaint()
     SetBkColor(paint.Get(), m_background);
     const CMemDC2 surface(paint.Get(), &client);
     const HDC dc = surface.Get();
-    const Geometry geometry = BarGeometry();
+    const ScrollBarGeometry geometry = BarGeometry();
     const int span = BitmapSize(m_pictures.span).cy;
     DrawPiece(dc, m_pictures.top, 0, geometry.top);
     DrawPiece(dc, m_pictures.arrowUp, geometry.top, geometry.arrowUp);
     if (span > 0)
     {
-        for (int y = geometry.top + geometry.arrowUp; y < geometry.height - 1; y += span)
+        for (int y = geometry.ThumbMin(); y < geometry.height - 1; y += span)
             DrawPiece(dc, m_pictures.span, y, span);
     }
-    const int downTop = geometry.height - (geometry.top + geometry.arrowUp);
-    DrawPiece(dc, m_pictures.arrowDown, downTop, geometry.arrowDown);
-    DrawPiece(dc, m_pictures.bottom, downTop + geometry.arrowDown, geometry.bottom);
+    // The down arrow is drawn where it is hit, just over the bottom piece.
+    DrawPiece(dc, m_pictures.arrowDown, geometry.DownArrowTop(), geometry.arrowDown);
+    DrawPiece(dc, m_pictures.bottom, geometry.BottomPieceTop(), geometry.bottom);
     DrawPiece(dc, m_pictures.thumb, m_thumbTop, geometry.thumb);
 }
 
 void CVScrollBar::OnLButtonDown(POINT point, WPARAM)
 {
     SetCapture(Handle());
-    const Geometry geometry = BarGeometry();
-    if (point.y >= m_thumbTop && point.y <= m_thumbTop + geometry.thumb)
+    const ScrollBarGeometry geometry = BarGeometry();
+    if (geometry.OnThumb(point.y, m_thumbTop))
     {
         m_dragging = true;
         return;
@@ -136,26 +140,27 @@ void CVScrollBar::OnTimer(UINT_PTR timer)
     if (timer != kRepeatTimer)
         return;
     if (m_downHeld)
-        Request(SB_LINEDOWN);
+        Request(ScrollRequest::LineDown);
     else if (m_upHeld)
-        Request(SB_LINEUP);
+        Request(ScrollRequest::LineUp);
 }
 
 void CVScrollBar::OnMouseMove(POINT point, WPARAM keys)
 {
     if (!m_dragging || (keys & MK_LBUTTON) == 0)
         return;
-    const State state = ListState();
+    const ScrollState state = ListState();
     if (state.max < state.page)
         return;
-    const Geometry geometry = BarGeometry();
-    const int y = std::clamp(static_cast<int>(point.y), 0, geometry.height);
-    m_thumbTop = std::clamp(y - geometry.thumb / 2, geometry.ThumbMin(), std::max(geometry.ThumbMin(), geometry.ThumbMax()));
+    const ScrollBarGeometry geometry = BarGeometry();
+    m_thumbTop = geometry.DraggedThumb(point.y);
     const int target = geometry.PositionFor(m_thumbTop, state);
     for (int step = state.pos; step < target; ++step)
-        Request(SB_LINEDOWN);
+        Request(ScrollRequest::LineDown);
     for (int step = state.pos; step > target; --step)
-        Request(SB_LINEUP);
+        Request(ScrollRequest::LineUp);
+    // The thumb stays under the pointer while dragged; Request moved it to the list's position.
+    m_thumbTop = geometry.DraggedThumb(point.y);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -166,13 +171,7 @@ void CVScrollBar::OnLButtonUp(POINT point, WPARAM)
     KillTimer(Handle(), kFirstDelayTimer);
     if (GetCapture() == Handle())
         ReleaseCapture();
-    const Geometry geometry = BarGeometry();
-    if (m_upHeld && geometry.OnArrowUp(point.y))
-        Request(SB_LINEUP);
-    else if (m_downHeld && geometry.OnArrowDown(point.y))
-        Request(SB_LINEDOWN);
-    else if (!m_dragging && !(point.y >= m_thumbTop && point.y <= m_thumbTop + geometry.thumb))
-        Request(point.y > m_thumbTop ? SB_PAGEDOWN : SB_PAGEUP);
+    Request(BarGeometry().ReleaseRequest(point.y, m_thumbTop, m_upHeld, m_downHeld, m_dragging));
     m_dragging = false;
     m_upHeld = false;
     m_downHeld = false;

@@ -12,6 +12,7 @@ inline constexpr uint32_t kMarkerMoved = 0x450;            // value; the marker'
 inline constexpr uint32_t kProfileNameEdited = 0x52C;      // list window; ListCellText (new name)
 inline constexpr uint32_t kProfileProgramChosen = 0x52D;   // list window; ListCellText (program path)
 inline constexpr uint32_t kProfileCheckToggled = 0x52E;    // list window; ListCellCheck
+inline constexpr uint32_t kListPressed = 0x5FC;            // row key (-1: none); list window (no window handles it)
 inline constexpr uint32_t kProfileCellOpened = 0x604;      // list window; ListCellText (no text)
 inline constexpr uint32_t kProfileOptionChosen = 0x608;    // list window; ListCellText (option key)
 inline constexpr uint32_t kProfileOptionsOpening = 0x610;  // list window; the row (ListRow)

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "../support/GalleryProgram.h"
 #include "../support/RealInput.h"
 #include "../support/TempFolder.h"
 #include "../support/WindowTestSupport.h"
@@ -125,7 +126,7 @@ std::string Animation(const std::vector<COLORREF>& colours)
 class ControlGalleryTest : public testing::Test
 {
 protected:
-    static void SetUpTestSuite() { s_skin = std::make_unique<CGallerySkin>(ProgramFolder(), L"English"); }
+    static void SetUpTestSuite() { s_skin = std::make_unique<galleryprogram::ProgramSkin>(ProgramFolder(), L"English"); }
     static void TearDownTestSuite() { s_skin.reset(); }
 
     void SetUp() override
@@ -169,7 +170,7 @@ protected:
 
     [[nodiscard]] size_t CountOf(UINT message) const { return m_gallery.Of(message).size(); }
 
-    static inline std::unique_ptr<CGallerySkin> s_skin;
+    static inline std::unique_ptr<galleryprogram::ProgramSkin> s_skin;
     CControlGallery m_gallery;
 };
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/WindowTestSupport.h"
 #include "controls/CListPanel.h"
 #include "controls/CListPanelList.h"
 #include "controls/CListPanelPopup.h"
@@ -40,31 +41,13 @@ void PutCursor(HWND window, int x, int y)
     SetCursorPos(point.x, point.y);
 }
 
-void Pump(int rounds = 3)
+// Runs what waits in the queue (paints, posted moves).
+void Pump()
 {
-    MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
+    wintest::PumpUntil([] { return false; }, 30);
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Pump(1);
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
+using wintest::PixelOf;
 
 class ListPanelTest : public testing::Test
 {
@@ -97,17 +80,16 @@ protected:
         m_panel = std::make_unique<CListPanel>(m_request);
         EXPECT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);
-        Pump(1);
+        Pump();
         if (m_panel->List() == nullptr)
             throw std::runtime_error("the panel ended while opening");
         return *m_panel->List();
     }
 
-    // Runs the queue until the panel ended (at most two seconds); its result.
+    // Runs the queue until the panel ended (at most five seconds); its result.
     std::optional<int> WaitForResult() const
     {
-        for (int wait = 0; wait < 200 && !m_panel->Result(); ++wait)
-            Pump(1);
+        wintest::PumpUntil([this] { return m_panel->Result().has_value(); });
         return m_panel->Result();
     }
 
@@ -130,15 +112,6 @@ protected:
     ListPopupRequest m_request;
     std::unique_ptr<CListPanel> m_panel;
 };
-
-TEST_F(ListPanelTest, ScrollBarOnlyForMoreThanFiveEntriesThatDoNotFit)
-{
-    EXPECT_TRUE(CListPanelList::WantsScrollBar(90, 6, 12));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(90, 5, 12));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(90, 6, 0));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(108, 6, 12));
-    EXPECT_FALSE(CListPanelList::WantsScrollBar(40, 5, 12));
-}
 
 TEST_F(ListPanelTest, SixEntriesInANinetyPixelListScrollFiveDoNot)
 {
@@ -240,9 +213,9 @@ TEST_F(ListPanelTest, InactiveEntryIsNeverHoveredNorChosen)
     EXPECT_FALSE(list.IsInactive(0));
     MoveTo(list, 0);
     EXPECT_EQ(list.HoveredRow(), 0);
-    EXPECT_EQ(ScreenPixel(list.Handle(), 1, list.RowRect(0).top + 1), kHighlightBackground);
+    EXPECT_EQ(PixelOf(list.Handle(), 1, list.RowRect(0).top + 1), kHighlightBackground);
     EXPECT_EQ(list.HoveredRow(), 0);
-    EXPECT_EQ(ScreenPixel(list.Handle(), 1, list.RowRect(1).top + 1), kInactiveBackground);
+    EXPECT_EQ(PixelOf(list.Handle(), 1, list.RowRect(1).top + 1), kInactiveBackground);
     ClickRow(list, 1);
     EXPECT_EQ(list.HoveredRow(), -1);
     EXPECT_EQ(WaitForResult(), std::optional<int>(-1));
@@ -260,10 +233,6 @@ TEST_F(ListPanelTest, SortedRowsIgnoreCase)
     // The result is the entry's place in the request, not the row.
     ClickRow(list, 0);
     EXPECT_EQ(WaitForResult(), std::optional<int>(1));
-
-    std::vector<ListPopupEntry> unsorted{{L"b", {}, nullptr}, {L"A", {}, nullptr}};
-    const std::vector<size_t> asGiven = CListPanelList::RowOrder(unsorted, false);
-    EXPECT_EQ(asGiven, (std::vector<size_t>{0, 1}));
 }
 
 TEST_F(ListPanelTest, FrameAndRowsAreDrawnInTheirColours)
@@ -271,12 +240,12 @@ TEST_F(ListPanelTest, FrameAndRowsAreDrawnInTheirColours)
     AddEntries({L"zero", L"one"});
     CListPanelList& list = Open();
     const HWND panel = m_panel->Handle();
-    EXPECT_EQ(ScreenPixel(panel, 0, 30), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 1, 30), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 149, 30), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 75, 89), kBorder);
-    EXPECT_EQ(ScreenPixel(panel, 75, 0), kBorder);
-    EXPECT_EQ(ScreenPixel(list.Handle(), 1, list.RowRect(1).top + 1), kBackground);
+    EXPECT_EQ(PixelOf(panel, 0, 30), kBorder);
+    EXPECT_EQ(PixelOf(panel, 1, 30), kBorder);
+    EXPECT_EQ(PixelOf(panel, 149, 30), kBorder);
+    EXPECT_EQ(PixelOf(panel, 75, 89), kBorder);
+    EXPECT_EQ(PixelOf(panel, 75, 0), kBorder);
+    EXPECT_EQ(PixelOf(list.Handle(), 1, list.RowRect(1).top + 1), kBackground);
     RECT listRect{};
     GetWindowRect(list.Handle(), &listRect);
     EXPECT_EQ(listRect.left, m_request.screenRect.left + 2);
@@ -289,7 +258,7 @@ TEST_F(ListPanelTest, AttachedPanelHasNoTopLine)
     m_request.attached = true;
     AddEntries({L"zero"});
     CListPanelList& list = Open();
-    EXPECT_NE(ScreenPixel(m_panel->Handle(), 75, 0), kBorder);
+    EXPECT_NE(PixelOf(m_panel->Handle(), 75, 0), kBorder);
     RECT listRect{};
     GetWindowRect(list.Handle(), &listRect);
     EXPECT_EQ(listRect.top, m_request.screenRect.top);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "../support/WindowTestSupport.h"
 #include "controls/CListPanel.h"
 #include "controls/CListPanelList.h"
 #include "controls/CVScrollBar.h"
@@ -20,34 +21,12 @@ constexpr int kBarWidth = 12;
 
 UniqueBitmap Solid(int height, COLORREF colour)
 {
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = kBarWidth;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    auto* pixels = static_cast<uint32_t*>(bits);
-    for (int index = 0; index < kBarWidth * height; ++index)
-        pixels[index] = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    GdiFlush();
-    return bitmap;
+    return wintest::MemoryBitmap(kBarWidth, height, [colour](int, int) { return colour; });
 }
 
 void Pump()
 {
-    MSG message{};
-    for (int round = 0; round < 3; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
+    wintest::PumpUntil([] { return false; }, 30);
 }
 
 class OwnerWindow : public CCustomWindow
@@ -55,31 +34,6 @@ class OwnerWindow : public CCustomWindow
 public:
     bool Open() { return Create(nullptr, RECT{0, 0, 200, 200}, WS_POPUP | WS_VISIBLE); }
 };
-
-TEST(VScrollBarGeometryTest, ThumbFollowsThePositionWithinItsBounds)
-{
-    CVScrollBar::Geometry geometry{.top = 4, .arrowUp = 10, .arrowDown = 10, .bottom = 4, .thumb = 20, .height = 90};
-    EXPECT_EQ(geometry.TrackLength(), 42);
-    EXPECT_EQ(geometry.ThumbMin(), 14);
-    EXPECT_EQ(geometry.ThumbMax(), 56);
-    const CVScrollBar::State state{.max = 12, .page = 5, .pos = 0};
-    EXPECT_EQ(geometry.ThumbFor(state), 14);
-    EXPECT_EQ(geometry.ThumbFor(CVScrollBar::State{12, 5, 7}), 56);
-    EXPECT_EQ(geometry.ThumbFor(CVScrollBar::State{12, 5, 3}), 14 + 18);  // trunc(42 / 7 * 3)
-    EXPECT_EQ(geometry.ThumbFor(CVScrollBar::State{12, 5, 99}), 56);
-    // Nothing to scroll: the thumb stays at the top.
-    EXPECT_EQ(geometry.ThumbFor(CVScrollBar::State{4, 5, 0}), 14);
-    EXPECT_EQ(geometry.PositionFor(14, state), 0);
-    EXPECT_EQ(geometry.PositionFor(14 + 18, state), 3);
-    EXPECT_EQ(geometry.PositionFor(56, state), 7);
-    EXPECT_EQ(geometry.PositionFor(30, CVScrollBar::State{4, 5, 0}), 0);
-    EXPECT_TRUE(geometry.OnArrowUp(4));
-    EXPECT_TRUE(geometry.OnArrowUp(14));
-    EXPECT_FALSE(geometry.OnArrowUp(15));
-    EXPECT_TRUE(geometry.OnArrowDown(76));
-    EXPECT_TRUE(geometry.OnArrowDown(86));
-    EXPECT_FALSE(geometry.OnArrowDown(75));
-}
 
 class VScrollBarTest : public testing::Test
 {
@@ -169,14 +123,13 @@ TEST_F(VScrollBarTest, HeldArrowKeepsScrolling)
 {
     Press(82, false);
     // The first repeat comes after 250 ms, then one line every 50 ms.
-    for (int wait = 0; wait < 100 && List().TopRow() < 3; ++wait)
-        Pump();
-    EXPECT_GE(List().TopRow(), 3);
+    EXPECT_TRUE(wintest::PumpUntil([this] { return List().TopRow() >= 3; }));
+    // Released over the arrow: one more line, and the repeating stops (its timer is gone).
+    const int held = List().TopRow();
     SendMessageW(Bar().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 82));
-    const int released = List().TopRow();
-    Pump();
-    Pump();
-    EXPECT_EQ(List().TopRow(), released);
+    EXPECT_EQ(List().TopRow(), held + 1);
+    EXPECT_FALSE(KillTimer(Bar().Handle(), CVScrollBar::kRepeatTimer));
+    EXPECT_FALSE(KillTimer(Bar().Handle(), CVScrollBar::kFirstDelayTimer));
 }
 
 TEST_F(VScrollBarTest, DraggingTheThumbScrollsTheList)

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "WindowTestSupport.h"
+
 // Real input for the tests under Wine: xdotool, a program of the X server's side, moves the
 // pointer and presses buttons and keys as a user would, and Wine turns that into the window
 // messages the program sees. Wine starts it as a host program without a process handle to
@@ -33,27 +35,6 @@ inline std::wstring ScreenArguments(HWND window, int x, int y)
     POINT point{x, y};
     ClientToScreen(window, &point);
     return std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
-}
-
-// Runs the thread's messages until `done` answers true or `deadlineMs` passed, waking for each
-// message that arrives (and at least every 10 ms to ask again); the answer of `done` at the end.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs = 10000)
-{
-    const ULONGLONG end = GetTickCount64() + deadlineMs;
-    MSG message{};
-    for (;;)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (done())
-            return true;
-        if (GetTickCount64() >= end)
-            return false;
-        (void)MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
 }
 
 // Moves the pointer into a corner of the screen away from the test's windows and waits until

@@ -86,4 +86,49 @@ inline COLORREF ScreenPixel(HWND window, int x, int y)
     return colour;
 }
 
+// Paints a window now and reads one of its pixels from the screen (client coordinates).
+inline COLORREF PixelOf(HWND window, int x, int y)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(1);
+    return ScreenPixel(window, x, y);
+}
+
+// How many pixels of a window's client rectangle have the colour.
+inline int CountPixels(HWND window, const RECT& area, COLORREF colour)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(1);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += GetPixel(screen, origin.x + x, origin.y + y) == colour ? 1 : 0;
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+// Runs the thread's messages until `done` answers true or `deadlineMs` passed, waking for each
+// message that arrives (and at least every 10 ms to ask again); the answer of `done` at the end.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs = 10000)
+{
+    const ULONGLONG end = GetTickCount64() + deadlineMs;
+    MSG message{};
+    for (;;)
+    {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        (void)MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
 }  // namespace wintest

@@ -17,10 +17,23 @@ bool CSubclassedWindow::Create(const wchar_t* className, HWND parent, const RECT
     return true;
 }
 
+bool CSubclassedWindow::Attach(HWND control)
+{
+    if (Handle() != nullptr || control == nullptr)
+        return false;
+    Bind(control);
+    m_attached = true;
+    m_controlProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSubclassedWindow::SubclassProc)));
+    return true;
+}
+
 CSubclassedWindow::~CSubclassedWindow()
 {
     if (Handle() != nullptr && m_controlProc != nullptr)
         SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_controlProc));
+    if (m_attached)
+        Unbind();
 }
 
 LRESULT CSubclassedWindow::CallDefault(UINT message, WPARAM wParam, LPARAM lParam)

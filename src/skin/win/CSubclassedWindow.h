@@ -10,13 +10,18 @@ class CSubclassedWindow : public CWindow
 public:
     CSubclassedWindow() noexcept = default;
     // Gives the control its own procedure back before the base destroys it, so the control's
-    // class cleans up after itself.
+    // class cleans up after itself. An attached control is left to its owner.
     ~CSubclassedWindow() override;
 
     // Makes the control at `rect` in its parent's client coordinates, with control identifier 0;
     // false when it fails.
     bool Create(const wchar_t* className, HWND parent, const RECT& rect, DWORD style, const wchar_t* text = L"",
                 DWORD exStyle = 0);
+
+    // Passes the messages of a control made by someone else (a list view's header) through the
+    // object; the control stays its maker's, who destroys it. False when the object has a
+    // window already or `control` is null.
+    bool Attach(HWND control);
 
 protected:
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,4 +33,5 @@ private:
     static LRESULT Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_controlProc = nullptr;
+    bool m_attached = false;
 };

@@ -75,7 +75,15 @@ bool CWindow::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = TRUE;
         return true;
     }
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
+    if (message == WM_COMMAND && lParam != 0)
+    {
+        CWindow* child = FromHandle(reinterpret_cast<HWND>(lParam));
+        if (child == nullptr || child == this || !child->OnReflectedCommand(HIWORD(wParam)))
+            return false;
+        result = 0;
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN || message == WM_CTLCOLOREDIT)
     {
         CWindow* child = FromHandle(reinterpret_cast<HWND>(lParam));
         if (child == nullptr || child == this)

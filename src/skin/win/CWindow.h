@@ -10,6 +10,9 @@
 //
 // Owner-drawn children report their drawing and colour requests to their parent; Dispatch
 // reflects those back to the child's own OnDrawItem and OnCtlColor, so every item draws itself.
+// Likewise a child of the program's sees its own command notifications first
+// (OnReflectedCommand): an edit field turns its change notice into the notification the pages
+// expect, and the parent never takes it for a click.
 class CWindow
 {
 public:
@@ -67,13 +70,18 @@ protected:
     virtual void OnDestroy() { Default(); }
     // Reflected from the parent: the owner-drawn window draws itself.
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
-    // Reflected from the parent: the brush for a static or button child; null for the default.
+    // Reflected from the parent: the brush for a static, button or edit child; null for the
+    // default.
     virtual HBRUSH OnCtlColor(HDC) { return nullptr; }
+    // Reflected from the parent: a command notification this window sent. True when it was
+    // handled here; false passes it on to the parent's OnCommand.
+    virtual bool OnReflectedCommand(WORD /*notification*/) { return false; }
     virtual LRESULT OnOtherMessage(UINT, WPARAM, LPARAM) { return Default(); }
 
 private:
     LRESULT Decode(UINT message, WPARAM wParam, LPARAM lParam);
-    // WM_DRAWITEM and WM_CTLCOLOR* for a child of the program's: handled by the child.
+    // WM_DRAWITEM, WM_CTLCOLOR* and WM_COMMAND for a child of the program's: handled by the
+    // child.
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     HWND m_window = nullptr;

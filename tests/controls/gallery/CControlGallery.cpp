@@ -20,21 +20,6 @@
 #include "skin/win/PaintDc.h"
 #include "vocabulary/ItemIds.h"
 
-CGallerySkin::CGallerySkin(const std::wstring& programFolder, std::wstring_view language)
-{
-    // Tool tips and the animation control, as the program's start-up prepares them.
-    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
-    CVantixApp::PrepareSkin(programFolder, language, m_languages);
-    m_controls.emplace(CSkinEnvironment::Instance());
-}
-
-CGallerySkin::~CGallerySkin()
-{
-    m_controls.reset();
-    CVantixApp::ReleaseSkin(m_languages);
-}
-
 std::wstring CControlGallery::LayoutPath()
 {
     return wintest::WindowsPath(std::string_view(VANTIX_CONTROL_GALLERY_LAYOUT));

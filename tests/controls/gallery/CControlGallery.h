@@ -5,31 +5,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "controls/CInstalledControls.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CItemList.h"
-
-// The skin of a program folder, in one language, with the controls' makers installed: what a
-// window made from layouts needs, set up as the program's start-up does and undone on leaving.
-class CGallerySkin
-{
-public:
-    // `programFolder` as Wine names it, ending in a backslash; `language` a registry language
-    // name (English, ChineseSimplified, ...).
-    CGallerySkin(const std::wstring& programFolder, std::wstring_view language);
-    ~CGallerySkin();
-    CGallerySkin(const CGallerySkin&) = delete;
-    CGallerySkin& operator=(const CGallerySkin&) = delete;
-
-private:
-    CItemList m_languages;
-    std::optional<CInstalledControls> m_controls;
-};
 
 // One plain window holding one of each custom control, made from the gallery layout
 // (ControlGallery.xml beside this file) by the layout loader as pages make theirs. It records

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "../../support/RealInput.h"
-#include "../../support/ShowUntilInput.h"
+#include "../../support/GalleryProgram.h"
 #include "../../support/WindowTestSupport.h"
 #include "CControlGallery.h"
 
@@ -38,7 +38,10 @@ int Show()
     std::printf("READY %d %d\n", CControlGallery::kWidth, CControlGallery::kHeight);
     std::fflush(stdout);
 
-    return wintest::RunUntilInputLine();
+    if (!galleryprogram::QuitOnInputLine())
+        return 1;
+    galleryprogram::RunUntilQuit();
+    return 0;
 }
 
 }  // namespace
@@ -55,6 +58,6 @@ int main()
     const std::wstring folder = wintest::WindowsPath(std::wstring(arguments[1]), true);
     const std::wstring language = arguments[2];
     LocalFree(arguments);
-    const CGallerySkin skin(folder, language);
+    const galleryprogram::ProgramSkin skin(folder, language);
     return Show();
 }

@@ -82,29 +82,9 @@ inline UniqueBitmap SolidBitmap(int width, int height, COLORREF colour)
 
 using wintest::PumpMessages;
 
-// Paints a window now and reads one of its pixels from the screen (client coordinates).
-inline COLORREF PixelOf(HWND window, int x, int y)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessages(1);
-    return wintest::ScreenPixel(window, x, y);
-}
-
-// How many pixels of a window's client rectangle have the colour.
-inline int CountPixels(HWND window, const RECT& area, COLORREF colour)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessages(1);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    HDC screen = GetDC(nullptr);
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            count += GetPixel(screen, origin.x + x, origin.y + y) == colour ? 1 : 0;
-    ReleaseDC(nullptr, screen);
-    return count;
-}
+// Screen pixels of windows (tests/support).
+using wintest::CountPixels;
+using wintest::PixelOf;
 
 // A language file: UTF-16LE, title, an ignored line, then keys (without "$") and values.
 inline std::string LanguageFile(std::initializer_list<std::pair<std::u16string, std::u16string>> entries)

@@ -14,23 +14,15 @@
 // no panel.
 #include <windows.h>
 
-#include <commctrl.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
-#include "../../support/ShowUntilInput.h"
+#include "../../support/GalleryProgram.h"
 #include "../../support/WindowTestSupport.h"
-#include "VantixApp/CVantixApp.h"
 #include "VantixApp/CVantixWarningDlg.h"
-#include "controls/CInstalledControls.h"
-#include "platform/win/ScopedComInit.h"
-#include "platform/win/WinHandles.h"
-#include "skin/win/CItemList.h"
-#include "skin/win/CSkinEnvironment.h"
 
 namespace {
 
@@ -59,7 +51,10 @@ int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
     GdiFlush();
     Say("READY %d %d\n", size.right - size.left, size.bottom - size.top);
 
-    return wintest::RunUntilInputLine();
+    if (!galleryprogram::QuitOnInputLine())
+        return 1;
+    galleryprogram::RunUntilQuit();
+    return 0;
 }
 
 }  // namespace
@@ -73,24 +68,12 @@ int main()
         Say("ERROR usage: PanelGallery PROGRAM_FOLDER LANGUAGE LAYOUT [HEADING_TEXT]\n");
         return 2;
     }
-    const std::wstring folder = wintest::WindowsPath(std::wstring(arguments[1]), true);
+    const std::wstring folder = arguments[1];
     const std::wstring language = arguments[2];
     const std::wstring layout = arguments[3];
     const std::wstring headingText = count == 5 ? arguments[4] : L"";
     LocalFree(arguments);
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    const ScopedComInit com;
-    CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
-
-    CItemList languageItems;
-    CVantixApp::PrepareSkin(folder, language, languageItems);
-    int result = 0;
-    {
-        const CInstalledControls controls(CSkinEnvironment::Instance());
-        result = ShowPanel(layout, headingText);
-    }
-    CVantixApp::ReleaseSkin(languageItems);
-    return result;
+    const galleryprogram::ProgramSkin skin(folder, language);
+    return ShowPanel(layout, headingText);
 }
