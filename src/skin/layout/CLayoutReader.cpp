@@ -36,7 +36,7 @@ LayoutDescription CLayoutReader::ReadBytes(std::string_view bytes) const
 {
     if (bytes.empty() || bytes.size() > LayoutLimits::kMaxLayoutFileBytes) {
         LayoutDescription unread;
-        unread.problems.push_back({LayoutProblem::Kind::LayoutUnreadable});
+        unread.problems.push_back({LayoutProblem::Kind::LayoutUnreadable, {}});
         return unread;
     }
     CLayoutTextDecoder decoder;
