@@ -66,8 +66,6 @@ protected:
     RecordingKeyboardLayouts m_layouts;
 };
 
-constexpr std::string_view kButtonPictures =
-    "<SBMN>n.bmp</SBMN><SBMO>o.bmp</SBMO><SBMD>d.bmp</SBMD><SBMDS>ds.bmp</SBMDS>";
 
 }  // namespace
 
