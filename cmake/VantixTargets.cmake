@@ -208,6 +208,11 @@ function(vantix_gtest name)
     set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main)
     _vantix_project_warnings(${name})
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        # g++ takes a test file included into the unity source for a header, and then warns
+        # that its tests derive from fixtures in an anonymous namespace.
+        target_compile_options(${name} PRIVATE -Wno-subobject-linkage)
+    endif()
     if(ARG_WINDOWS)
         target_compile_definitions(${name} PRIVATE UNICODE _UNICODE)
     else()

@@ -15,6 +15,7 @@
 #include "controls/CListPanelList.h"
 #include "controls/CListPanelPopup.h"
 #include "skin/win/CCustomWindow.h"
+#include "support/WindowTestSupport.h"
 #include "skin/win/CListPanelItem.h"
 #include "skin/win/CSkinEnvironment.h"
 
@@ -40,24 +41,10 @@ void PutCursor(HWND window, int x, int y)
     SetCursorPos(point.x, point.y);
 }
 
-void Pump(int rounds = 3)
-{
-    MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-}
-
 COLORREF ScreenPixel(HWND window, int x, int y)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Pump(1);
+    wintest::PumpMessages(1);
     POINT point{x, y};
     ClientToScreen(window, &point);
     HDC screen = GetDC(nullptr);
@@ -97,7 +84,7 @@ protected:
         m_panel = std::make_unique<CListPanel>(m_request);
         EXPECT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);
-        Pump(1);
+        wintest::PumpMessages(1);
         if (m_panel->List() == nullptr)
             throw std::runtime_error("the panel ended while opening");
         return *m_panel->List();
@@ -107,7 +94,7 @@ protected:
     std::optional<int> WaitForResult() const
     {
         for (int wait = 0; wait < 200 && !m_panel->Result(); ++wait)
-            Pump(1);
+            wintest::PumpMessages(1);
         return m_panel->Result();
     }
 

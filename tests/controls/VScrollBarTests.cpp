@@ -12,6 +12,7 @@
 #include "controls/CListPanelList.h"
 #include "controls/CVScrollBar.h"
 #include "skin/win/CCustomWindow.h"
+#include "support/WindowTestSupport.h"
 #include "skin/win/UniqueBitmap.h"
 
 namespace {
@@ -36,21 +37,7 @@ UniqueBitmap Solid(int height, COLORREF colour)
     return bitmap;
 }
 
-void Pump()
-{
-    MSG message{};
-    for (int round = 0; round < 3; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-}
-
-class OwnerWindow : public CCustomWindow
+class ScrollOwnerWindow : public CCustomWindow
 {
 public:
     bool Open() { return Create(nullptr, RECT{0, 0, 200, 200}, WS_POPUP | WS_VISIBLE); }
@@ -104,7 +91,7 @@ protected:
         m_panel = std::make_unique<CListPanel>(m_request);
         ASSERT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);
-        Pump();
+        wintest::PumpMessages();
         if (m_panel->List() == nullptr || m_panel->List()->ScrollBar() == nullptr)
             throw std::runtime_error("the list has no scroll bar");
     }
@@ -119,7 +106,7 @@ protected:
             SendMessageW(Bar().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, y));
     }
 
-    OwnerWindow m_owner;
+    ScrollOwnerWindow m_owner;
     UniqueBitmap m_thumb, m_top, m_bottom, m_up, m_down, m_span;
     ListPopupRequest m_request;
     std::unique_ptr<CListPanel> m_panel;
@@ -170,12 +157,12 @@ TEST_F(VScrollBarTest, HeldArrowKeepsScrolling)
     Press(82, false);
     // The first repeat comes after 250 ms, then one line every 50 ms.
     for (int wait = 0; wait < 100 && List().TopRow() < 3; ++wait)
-        Pump();
+        wintest::PumpMessages();
     EXPECT_GE(List().TopRow(), 3);
     SendMessageW(Bar().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 82));
     const int released = List().TopRow();
-    Pump();
-    Pump();
+    wintest::PumpMessages();
+    wintest::PumpMessages();
     EXPECT_EQ(List().TopRow(), released);
 }
 
