@@ -1,7 +1,7 @@
 # Third-party code, all of it from Debian's packages (scripts/setup.sh installs or fetches it).
 #
 #   GoogleTest/GoogleMock  both trees: built from Debian's sources in /usr/src/googletest
-#   pugixml                native: the installed library; win64: Debian's source package,
+#   pugixml                native: the installed library; win64 and fuzz: Debian's source package,
 #                          fetched into .cache/src/ and built here as a static library
 #   Google Benchmark       native tree only
 #
@@ -21,7 +21,8 @@ if(BUILD_TESTING)
 endif()
 
 # --- pugixml ---------------------------------------------------------------------------------
-if(VANTIX_WIN64)
+# The fuzz tree compiles it too, so that the layout fuzzer sees its coverage.
+if(VANTIX_WIN64 OR VANTIX_FUZZ)
     file(GLOB _vantix_pugixml_sources "${PROJECT_SOURCE_DIR}/.cache/src/pugixml-*/src/pugixml.cpp")
     list(SORT _vantix_pugixml_sources COMPARE NATURAL ORDER DESCENDING)
     list(LENGTH _vantix_pugixml_sources _vantix_pugixml_count)

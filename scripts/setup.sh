@@ -41,6 +41,7 @@ PACKAGES=(
     wine wine64
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core librsvg2-bin fonts-liberation2 fonts-noto-cjk
     googletest libgtest-dev libgmock-dev libpugixml-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev
     dpkg-dev xz-utils python3
 )
 

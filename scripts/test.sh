@@ -5,8 +5,10 @@
 #   native-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
 #   native-tsan  the same under ThreadSanitizer
 #   win64        MinGW-w64 cross build, tests under Wine (persistent wineserver)
+#   fuzz         clang + libFuzzer (ASan + UBSan): every fuzz target for a short bounded time
+#                (scripts/fuzz.sh --ci); each target counts as one test
 #
-# Usage: scripts/test.sh [TREE...]      (default: all four, in that order)
+# Usage: scripts/test.sh [TREE...]      (default: all five, in that order)
 #
 # Starts Xvfb on a free display when there is no DISPLAY (tests labelled "gui" need one) and
 # stops it at exit. Ends with the line "tests: N passed, N failed" (all trees together; a tree
@@ -18,7 +20,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-ALL_TREES=(native native-asan native-tsan win64)
+ALL_TREES=(native native-asan native-tsan win64 fuzz)
 TREES=("$@")
 [[ ${#TREES[@]} -gt 0 ]] || TREES=("${ALL_TREES[@]}")
 for tree in "${TREES[@]}"; do
@@ -118,6 +120,23 @@ count_results() {
     return 0
 }
 
+# The fuzz tree's short run: every target for a few seconds. Its closing line
+# "fuzz: N targets, F failed" gives the counts.
+run_fuzz() {
+    local log_file="$LOG_DIR/fuzz.log" line total failed
+    timed "fuzz run" "$ROOT/scripts/fuzz.sh" --ci --no-build </dev/null >"$log_file" 2>&1
+    cat "$log_file"
+    line=$(grep -E '^fuzz: [0-9]+ targets, [0-9]+ failed' "$log_file" | tail -n1)
+    if [[ -z $line ]]; then
+        step_failed "fuzz: run (no result line)"
+        return
+    fi
+    total=$(sed -E 's/^fuzz: ([0-9]+) targets.*/\1/' <<<"$line")
+    failed=$(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")
+    PASSED=$((PASSED + total - failed))
+    FAILED=$((FAILED + failed))
+}
+
 run_tree() {
     local tree=$1
     log "=== $tree ==="
@@ -136,6 +155,10 @@ run_tree() {
     # The COM tests and the program create the simulated device service through the registry.
     if [[ $tree == win64 ]] && ! timed "$tree register" "$ROOT/scripts/register-simulator.sh"; then
         step_failed "$tree: register the simulated device service"
+        return
+    fi
+    if [[ $tree == fuzz ]]; then
+        run_fuzz
         return
     fi
     local log_file="$LOG_DIR/ctest-$tree.log" rc start=$SECONDS retry=()

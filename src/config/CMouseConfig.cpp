@@ -5,6 +5,7 @@
 
 #include "config/CConfigSnapshot.h"
 #include "config/IniFile.h"
+#include "config/ProfileFileNames.h"
 #include "macro/CMacro.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCase.h"
@@ -144,6 +145,7 @@ IMouseProfile* CMouseConfig::RenameProfile(IMouseProfile* profile, const std::ws
 {
     if (profile == nullptr || profile->GetName() == newName)
         return nullptr;
+    const ProfileFileNames::FormerFile former{profile->GetStorageFilePath(), profile->GetName()};
     profile->SetName(newName);
     const int index = IndexOf(profile);
     if (index < 0)
@@ -154,10 +156,14 @@ IMouseProfile* CMouseConfig::RenameProfile(IMouseProfile* profile, const std::ws
     std::unique_ptr<CMouseProfile> old = std::exchange(m_profiles[index], std::move(copy));
 
     if (old->HasStorageFile()) {
-        const std::wstring oldPath = old->GetStorageFilePath();
-        const bool saved = SaveProfileFile(renamed);
-        if (saved && !platform::IsSameFile(oldPath, renamed->GetStorageFilePath()))
-            platform::RemoveFile(oldPath);
+        // The renamed profile may keep its own file (a change of letter case alone names the
+        // same file on a case-insensitive file system), but no file of another profile.
+        const std::wstring extension = GetProfileFileExtension();
+        const auto baseName = ProfileFileNames::Generate(newName, m_profileFolder, extension, &former);
+        std::wstring given = baseName.value_or(L"");
+        const bool saved = baseName && renamed->SaveToFile(given, m_profileFolder, extension);
+        if (saved && !platform::IsSameFile(former.path, renamed->GetStorageFilePath()))
+            platform::RemoveFile(former.path);
     }
     if (m_activeProfile == old.get())
         m_activeProfile = renamed;
@@ -409,8 +415,12 @@ CMacro* CMouseConfig::AddMacro(const std::wstring& name, int32_t /*reserved*/)
 
 // ---- profile files -------------------------------------------------------------------------
 
+// A file that cannot be read or holds no name is passed over (and listed in
+// RefusedProfileFiles), so that one damaged file does not hide the profiles of the files after
+// it, in whatever order the file system lists them.
 uint32_t CMouseConfig::LoadProfileFiles()
 {
+    m_refusedProfileFiles.clear();
     const std::wstring extension = GetProfileFileExtension();
     const std::vector<std::wstring> files = platform::ListFiles(m_profileFolder, extension);
     if (files.empty())
@@ -418,10 +428,10 @@ uint32_t CMouseConfig::LoadProfileFiles()
     ClearProfiles();
     for (const std::wstring& fileName : files) {
         auto profile = std::make_unique<CMouseProfile>();
-        // A file without a name ends the loading: what follows it is not read either.
-        if (!profile->LoadFromFile(WithoutExtension(fileName), m_profileFolder, extension))
-            break;
-        m_profiles.push_back(std::move(profile));
+        if (profile->LoadFromFile(WithoutExtension(fileName), m_profileFolder, extension))
+            m_profiles.push_back(std::move(profile));
+        else
+            m_refusedProfileFiles.push_back(fileName);
     }
     return GetProfileCount();
 }
@@ -448,11 +458,13 @@ bool CMouseConfig::SaveProfileFile(IMouseProfile* profile)
         std::wstring baseName;
         return profile->SaveToFile(baseName, m_profileFolder, extension);
     }
+    // Every profile is tried; the result says whether all of them were saved.
+    bool all = true;
     for (const auto& each : m_profiles) {
         std::wstring baseName;
-        each->SaveToFile(baseName, m_profileFolder, extension);
+        all = each->SaveToFile(baseName, m_profileFolder, extension) && all;
     }
-    return true;
+    return all;
 }
 
 bool CMouseConfig::SaveProfiles()

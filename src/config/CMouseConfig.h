@@ -176,6 +176,12 @@ public:
     [[nodiscard]] const std::wstring& GetConfigFilePath() const noexcept { return m_configFilePath; }
     [[nodiscard]] const std::wstring& GetProfileFolder() const noexcept { return m_profileFolder; }
     [[nodiscard]] const std::wstring& GetMacroFolder() const noexcept { return m_macroFolder; }
+    // The profile files the last LoadProfileFiles passed over (unreadable, too large or without
+    // a name), by file name, for the caller to show.
+    [[nodiscard]] const std::vector<std::wstring>& RefusedProfileFiles() const noexcept
+    {
+        return m_refusedProfileFiles;
+    }
 
 protected:
     // The paths of the profile files; the product class computes them from the program folder.
@@ -220,4 +226,5 @@ private:
     std::wstring m_configFilePath;
     std::wstring m_profileFolder;
     std::wstring m_macroFolder;
+    std::vector<std::wstring> m_refusedProfileFiles;
 };

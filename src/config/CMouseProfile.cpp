@@ -276,7 +276,6 @@ bool CMouseProfile::SaveToFile(std::wstring& baseName, const std::wstring& folde
         base = ProfileFileNames::FromGiven(baseName);
     }
     const std::wstring path = ProfileFileNames::FilePath(folder, base, extension);
-    m_storageFilePath = path;
 
     IniFile file = IniFile::Load(path);
     file.Set(kPropertiesSection, kNameKey, m_name);
@@ -286,7 +285,11 @@ bool CMouseProfile::SaveToFile(std::wstring& baseName, const std::wstring& folde
         if (info.functionCode != FunctionCode::kUnassigned)
             file.Set(kAssignmentsSection, std::to_wstring(button), std::to_wstring(info.functionCode));
     }
-    return file.Save(path);
+    // A profile names only a file that holds it: after a failed write it keeps the file it had.
+    if (!file.Save(path))
+        return false;
+    m_storageFilePath = path;
+    return true;
 }
 
 bool CMouseProfile::LoadFromFile(const std::wstring& baseName, const std::wstring& folder,

@@ -113,10 +113,19 @@ std::vector<std::wstring_view> SplitLines(std::wstring_view text)
 
 }  // namespace
 
+IniFile::Loaded IniFile::LoadChecked(const std::wstring& path)
+{
+    platform::FileRead read = platform::ReadFileBounded(path, kMaxFileBytes);
+    Loaded loaded;
+    loaded.status = read.status;
+    if (read.status == platform::ReadStatus::Read)
+        loaded.file = Parse(read.bytes);
+    return loaded;
+}
+
 IniFile IniFile::Load(const std::wstring& path)
 {
-    const auto bytes = platform::ReadFileBytes(path);
-    return bytes ? Parse(*bytes) : IniFile{};
+    return LoadChecked(path).file;
 }
 
 IniFile IniFile::Parse(std::string_view bytes)

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileSystem.h"
+
 // An INI document: "[section]" lines open sections, "key=value" lines give values. Section and
 // key names are compared ignoring case and the first match wins; a missing file, section or key
 // reads as the default. Loading accepts UTF-16 (either byte order, with its mark), UTF-8 and
@@ -20,9 +22,17 @@ public:
     static constexpr size_t kStringBufferChars = 4096;
     static constexpr size_t kSectionBufferChars = 8192;
 
+    // Profile and settings files are a few hundred bytes; a larger file than this is refused
+    // rather than read into memory whole.
+    static constexpr uint64_t kMaxFileBytes = 1024 * 1024;
+
     IniFile() = default;
 
-    // An unreadable or missing file gives an empty document.
+    struct Loaded;
+    // The document, and whether the file was read, missing, too large or unreadable (all but
+    // the first give an empty document).
+    [[nodiscard]] static Loaded LoadChecked(const std::wstring& path);
+    // An unreadable, too large or missing file gives an empty document.
     [[nodiscard]] static IniFile Load(const std::wstring& path);
     [[nodiscard]] static IniFile Parse(std::string_view bytes);
 
@@ -53,4 +63,10 @@ private:
     [[nodiscard]] Section* FindSection(std::wstring_view name) noexcept;
 
     std::vector<Section> m_sections;  // the first one, unnamed, holds lines before any header
+};
+
+struct IniFile::Loaded
+{
+    IniFile file;
+    platform::ReadStatus status = platform::ReadStatus::Missing;
 };

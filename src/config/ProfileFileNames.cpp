@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "config/IniFile.h"
+#include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 
 namespace ProfileFileNames {
@@ -41,10 +42,17 @@ std::wstring NumberedCandidate(std::wstring_view mappedName, int number)
     return Cut(mappedName, kNumberedPrefixLength) + digits;
 }
 
-bool BelongsToProfile(const std::wstring& path, std::wstring_view profileName)
+bool BelongsToProfile(const std::wstring& path, std::wstring_view profileName, const FormerFile* former)
 {
-    const std::wstring stored = IniFile::Load(path).GetString(L"PROPERTIES", L"name", L"");
-    return stored.empty() || platform::EqualsIgnoreCase(stored, profileName);
+    const IniFile::Loaded loaded = IniFile::LoadChecked(path);
+    if (loaded.status == platform::ReadStatus::Missing)
+        return true;
+    if (loaded.status != platform::ReadStatus::Read)
+        return false;
+    const std::wstring stored = loaded.file.GetString(L"PROPERTIES", L"name", L"");
+    if (stored.empty() || stored == profileName)
+        return true;
+    return former != nullptr && stored == former->name && platform::IsSameFile(path, former->path);
 }
 
 }  // namespace
@@ -80,17 +88,15 @@ std::wstring FromGiven(std::wstring_view baseName)
 }
 
 std::optional<std::wstring> Generate(std::wstring_view profileName, const std::wstring& folder,
-                                     const std::wstring& extension)
+                                     const std::wstring& extension, const FormerFile* former)
 {
     const std::wstring mapped = Sanitize(profileName);
-    const bool isShort = profileName.size() <= kMaxBaseNameLength;
-    if (isShort && mapped == profileName)
-        return mapped;
-    if (isShort && BelongsToProfile(FilePath(folder, mapped, extension), profileName))
+    if (profileName.size() <= kMaxBaseNameLength &&
+        BelongsToProfile(FilePath(folder, mapped, extension), profileName, former))
         return mapped;
     for (int number = 0; number < kNumberedCandidates; ++number) {
         std::wstring candidate = NumberedCandidate(mapped, number);
-        if (BelongsToProfile(FilePath(folder, candidate, extension), profileName))
+        if (BelongsToProfile(FilePath(folder, candidate, extension), profileName, former))
             return candidate;
     }
     return std::nullopt;

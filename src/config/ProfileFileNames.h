@@ -24,13 +24,22 @@ inline constexpr int kNumberedCandidates = 100;
 // A base name given by a caller: cut to 127 characters, then sanitised.
 [[nodiscard]] std::wstring FromGiven(std::wstring_view baseName);
 
-// The base name under which a profile of this name is saved in the folder. A short name that
-// needs no mapping is used as it is. Otherwise candidates are tried: the mapped name itself
-// (short names only), then its first 123 characters followed by 0000 to 0099; a candidate is
-// taken when its file is missing, has no name, or already belongs to this profile (same name
-// ignoring case). nullopt when every candidate belongs to another profile.
+// The file a profile had before a rename, which the renamed profile may keep.
+struct FormerFile
+{
+    std::wstring path;
+    std::wstring name;  // the name the file holds for the profile
+};
+
+// The base name under which a profile of this name is saved in the folder. Candidates are tried
+// in order: the mapped name itself (short names only), then its first 123 characters followed
+// by 0000 to 0099. A candidate is taken when its file is missing, holds no name, holds exactly
+// this profile's name, or is the former file holding the former name. A file of another name,
+// even one differing only in letter case (the same file on Windows for "Work" and "work"), or
+// one that cannot be read, is another profile's. nullopt when no candidate is left.
 [[nodiscard]] std::optional<std::wstring> Generate(std::wstring_view profileName, const std::wstring& folder,
-                                                   const std::wstring& extension);
+                                                   const std::wstring& extension,
+                                                   const FormerFile* former = nullptr);
 
 [[nodiscard]] std::wstring FilePath(const std::wstring& folder, std::wstring_view baseName,
                                     const std::wstring& extension);

@@ -27,6 +27,32 @@ bool ReadName(Stored& stored, std::wstring& name)
     return TakeName(stored.GetName(text.Put()), text, name);
 }
 
+enum class SameName
+{
+    OnlyWithoutId,  // start-up: every profile comes from the device, each with its own id
+    Replaces,       // import: the imported profile takes the place of the one of its name
+};
+
+// The configuration profile a stored profile is read into: the one holding its id, else the one
+// of exactly its name (see SameName), else a new one. Exact names keep "Work" and "work" apart:
+// both may be stored, and a lookup that ignored case would fold them into one profile, and the
+// next write would prune the other from the device.
+IMouseProfile* ProfileForStored(IMouseConfig& config, svc::IDeviceProfile& stored, const std::wstring& name,
+                                SameName rule)
+{
+    Guid id;
+    if (svc::Succeeded(stored.GetId(&id)) && !id.IsNull()) {
+        if (IMouseProfile* known = config.FindProfileByGuid(id))
+            return known;
+    }
+    for (uint32_t index = 0; index < config.GetProfileCount(); ++index) {
+        IMouseProfile* profile = config.GetProfileAt(index);
+        if (profile->GetName() == name && (rule == SameName::Replaces || profile->GetGuid().IsNull()))
+            return profile;
+    }
+    return config.CreateProfile(name);
+}
+
 template <typename Stored>
 bool ReadEvents(Stored& stored, std::vector<MacroEvent>& events)
 {
@@ -70,9 +96,7 @@ bool CDeviceSession::LoadStoredProfiles(IMouseConfig& config, std::vector<uint32
         std::wstring name;
         if (!ReadName(*stored.Get(), name))
             continue;
-        IMouseProfile* profile = config.FindProfileByName(name);
-        if (profile == nullptr)
-            profile = config.CreateProfile(name);
+        IMouseProfile* profile = ProfileForStored(config, *stored.Get(), name, SameName::OnlyWithoutId);
         if (profile == nullptr)
             continue;
         Guid id;
@@ -484,9 +508,7 @@ bool CDeviceSession::ImportProfile(const std::wstring& path, IMouseConfig& confi
     std::wstring name;
     if (!ReadName(*stored.Get(), name))
         return true;
-    IMouseProfile* profile = config.FindProfileByName(name);
-    if (profile == nullptr)
-        profile = config.CreateProfile(name);
+    IMouseProfile* profile = ProfileForStored(config, *stored.Get(), name, SameName::Replaces);
     if (profile == nullptr)
         return true;
     Guid id;

@@ -1,6 +1,7 @@
 #include "device/DeviceTranslation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace DeviceTranslation {
@@ -46,6 +47,9 @@ constexpr size_t kOffsetScanCode = 12;
 constexpr size_t kOffsetModifiers = 17;
 constexpr size_t kOffsetProfileId = 16;
 constexpr size_t kOffsetStage = 16;
+
+// The sub-kind of profile and sensitivity records that carry a target (profile id, stage).
+constexpr uint32_t kSubKindWithTarget = 3;
 
 constexpr uint16_t kScanCodePauseOrNumLock = 0x45;
 constexpr uint16_t kVirtualKeyPause = 19;
@@ -161,9 +165,9 @@ svc::ButtonRecord RecordFromAssignment(uint32_t deviceIndex, const AssignmentInf
     const uint32_t subKind = record.Word(kOffsetSubKind);
     if (kind == kKindMacro) {
         std::memcpy(record.bytes + kOffsetMacroId, info.parameters, sizeof(Guid));
-    } else if (kind == kKindProfile && subKind == 3) {
+    } else if (kind == kKindProfile && subKind == kSubKindWithTarget) {
         std::memcpy(record.bytes + kOffsetProfileId, info.parameters, sizeof(Guid));
-    } else if (kind == kKindSensitivity && subKind == 3) {
+    } else if (kind == kKindSensitivity && subKind == kSubKindWithTarget) {
         record.SetWord(kOffsetStage, DataWord(info, 0));
     } else if (kind == kKindKey) {
         record.SetHalf(kOffsetScanCode, info.KeyScanCode());
@@ -184,11 +188,15 @@ AssignmentInfo AssignmentFromRecord(const svc::ButtonRecord& record) noexcept
                                   [&](const TemplateRow& r) { return Matches(r, kind, subKind); });
     info.functionCode = row == std::end(kTemplates) ? FunctionCode::kUnassigned : row->code;
 
+    // Only the parameters the record's kind carries are read: every other byte of the block
+    // stays zero, whatever the record holds there.
+    if (info.functionCode == FunctionCode::kUnassigned)
+        return info;
     if (kind == kKindMacro) {
         std::memcpy(info.parameters, record.bytes + kOffsetMacroId, sizeof(Guid));
-    } else if (kind == kKindProfile) {
+    } else if (kind == kKindProfile && subKind == kSubKindWithTarget) {
         std::memcpy(info.parameters, record.bytes + kOffsetProfileId, sizeof(Guid));
-    } else if (kind == kKindSensitivity) {
+    } else if (kind == kKindSensitivity && subKind == kSubKindWithTarget) {
         SetDataWord(info, 0, record.Word(kOffsetStage));
     } else if (kind == kKindKey) {
         const uint16_t scanCode = record.Half(kOffsetScanCode);
@@ -331,17 +339,27 @@ SensitivityRange SensitivityRangeFor(int32_t resolution) noexcept
     return {};
 }
 
+// Values from the device or an edited profile can lie far outside the ranges; they are clamped
+// before any conversion to an integer, which would be undefined beyond the integer's range.
 uint32_t SensitivityToPerMille(int32_t sensitivity, int32_t resolution) noexcept
 {
     if (resolution <= 0 || sensitivity <= 0)
         return 0;
-    return static_cast<uint32_t>(static_cast<double>(sensitivity) / resolution * 1000.0);
+    const SensitivityRange range = SensitivityRangeFor(resolution);
+    double value = sensitivity;
+    if (range.max != 0)
+        value = std::clamp(value, static_cast<double>(range.min), static_cast<double>(range.max));
+    const double perMille = value / resolution * 1000.0;
+    return perMille >= static_cast<double>(UINT32_MAX) ? UINT32_MAX : static_cast<uint32_t>(perMille);
 }
 
 int32_t SensitivityFromPerMille(uint32_t perMille, int32_t resolution) noexcept
 {
-    const auto value = static_cast<int32_t>(static_cast<double>(perMille) / 1000.0 * resolution);
-    return std::max(value, static_cast<int32_t>(SensitivityRangeFor(resolution).min));
+    const SensitivityRange range = SensitivityRangeFor(resolution);
+    const double low = range.max != 0 ? range.min : 0.0;
+    const double high = range.max != 0 ? range.max : static_cast<double>(INT32_MAX);
+    const double value = std::trunc(static_cast<double>(perMille) / 1000.0 * resolution);
+    return static_cast<int32_t>(std::clamp(value, low, high));
 }
 
 std::optional<uint32_t> IntervalForChoice(int32_t choice) noexcept

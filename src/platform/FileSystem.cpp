@@ -86,6 +86,35 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path)
     return bytes;
 }
 
+FileRead ReadFileBounded(const std::wstring& path, uint64_t maxBytes)
+{
+    FileRead result;
+    const std::filesystem::path fsPath = ToFsPath(path);
+    FileHandle file = OpenFile(fsPath, false);
+    if (!file) {
+        std::error_code error;
+        result.status = std::filesystem::exists(fsPath, error) ? ReadStatus::Failed : ReadStatus::Missing;
+        return result;
+    }
+    char buffer[16384];
+    size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof(buffer), file.get())) > 0) {
+        if (result.bytes.size() + read > maxBytes) {
+            result.bytes.clear();
+            result.status = ReadStatus::TooLarge;
+            return result;
+        }
+        result.bytes.append(buffer, read);
+    }
+    if (std::ferror(file.get())) {
+        result.bytes.clear();
+        result.status = ReadStatus::Failed;
+        return result;
+    }
+    result.status = ReadStatus::Read;
+    return result;
+}
+
 bool WriteFileAtomically(const std::wstring& path, std::string_view bytes)
 {
     const std::filesystem::path temporary = ToFsPath(TemporaryNameFor(path));

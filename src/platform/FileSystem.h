@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,6 +22,22 @@ inline constexpr wchar_t kPathSeparator = L'/';
 
 // The whole file; nullopt when it cannot be opened or read.
 [[nodiscard]] std::optional<std::string> ReadFileBytes(const std::wstring& path);
+
+enum class ReadStatus
+{
+    Read,
+    Missing,   // no such file
+    TooLarge,  // the file holds more than the bytes allowed
+    Failed,    // the file is there but cannot be opened or read (a folder, no access, ...)
+};
+struct FileRead
+{
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;  // the whole file when status is Read, else empty
+};
+// The whole file when it holds at most maxBytes bytes. Reading stops as soon as more arrive, so
+// a huge file costs no more memory than the bound.
+[[nodiscard]] FileRead ReadFileBounded(const std::wstring& path, uint64_t maxBytes);
 
 // Writes a temporary file beside the target, flushes it and renames it over the target, so a
 // failed or interrupted write never leaves a torn file in place of a good one.

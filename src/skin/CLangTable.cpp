@@ -54,6 +54,31 @@ private:
     size_t m_position = 0;
 };
 
+// A file in the wrong encoding reads as a handful of long lines of nonsense rather than failing,
+// so the encoding is told from the bytes: a byte-order mark, else the zero bytes that the ASCII
+// keys and line ends of UTF-16 text have in their high (little-endian) or low (big-endian) half.
+LanguageFileFault EncodingFault(const unsigned char* bytes, size_t byteCount) noexcept
+{
+    if (byteCount >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE)
+        return LanguageFileFault::None;
+    if (byteCount >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF)
+        return LanguageFileFault::BigEndian;
+    if (byteCount >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
+        return LanguageFileFault::NotUtf16;
+    size_t zeroLow = 0;
+    size_t zeroHigh = 0;
+    const size_t units = byteCount / 2;
+    for (size_t i = 0; i < units; ++i) {
+        zeroLow += bytes[2 * i] == 0 ? 1 : 0;
+        zeroHigh += bytes[2 * i + 1] == 0 ? 1 : 0;
+    }
+    if (zeroLow > zeroHigh)
+        return LanguageFileFault::BigEndian;
+    if (zeroHigh * 8 < units)
+        return LanguageFileFault::NotUtf16;
+    return LanguageFileFault::None;
+}
+
 }  // namespace
 
 bool CLangTable::Read(const void* bytes, size_t byteCount)
@@ -63,19 +88,32 @@ bool CLangTable::Read(const void* bytes, size_t byteCount)
 
     LineReader reader(units);
     std::wstring pendingKey;
+    bool ended = false;
+    bool keyWithoutValue = false;
     for (size_t lineNumber = 0; !reader.AtEnd(); ++lineNumber) {
         std::wstring line = reader.Next();
         if (lineNumber == 0) {
             m_title = std::move(line);
         } else if (lineNumber >= 2) {
-            if (platform::EqualsIgnoreCase(line, kEndOfFile))
+            if (platform::EqualsIgnoreCase(line, kEndOfFile)) {
+                ended = true;
                 break;
-            if (lineNumber % 2 == 0)
+            }
+            keyWithoutValue = lineNumber % 2 == 0;
+            if (keyWithoutValue)
                 pendingKey = std::move(line);
             else
                 AddEntry(std::move(pendingKey), std::move(line));
         }
     }
+
+    m_fault = EncodingFault(static_cast<const unsigned char*>(bytes), byteCount);
+    if (byteCount == 0)
+        m_fault = LanguageFileFault::Empty;
+    if (m_fault == LanguageFileFault::None && (!ended || keyWithoutValue || byteCount % 2 != 0))
+        m_fault = LanguageFileFault::Truncated;
+    if (m_fault == LanguageFileFault::None && m_entries.empty())
+        m_fault = LanguageFileFault::Empty;
     return !m_entries.empty();
 }
 

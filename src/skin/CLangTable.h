@@ -19,6 +19,16 @@ struct LayoutRect
     friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
 };
 
+// What is wrong with a language file, as reading it found; the table holds what could be read.
+enum class LanguageFileFault : uint8_t
+{
+    None,
+    Empty,      // no entries
+    NotUtf16,   // UTF-8 or another 8-bit encoding
+    BigEndian,  // UTF-16 in the other byte order
+    Truncated,  // ends without "END OF FILE", inside a character, or with a key and no value
+};
+
 // The translations of one language, read from its language file, with the language's keyboard
 // layout, its font substitutions and its per-item layout overrides.
 //
@@ -36,8 +46,9 @@ public:
     explicit CLangTable(int32_t identifier = 0) noexcept : m_identifier(identifier) {}
 
     // Reads a language file; true when at least one entry was read. Odd trailing bytes are
-    // ignored; nothing past byteCount is read.
+    // ignored; nothing past byteCount is read. Fault() tells what was wrong with the file.
     bool Read(const void* bytes, size_t byteCount);
+    [[nodiscard]] LanguageFileFault Fault() const noexcept { return m_fault; }
 
     // "$key": the value of the first entry whose key equals it; "#prefix": the first entry whose
     // key begins with it; both ignore case and the spaces of stored keys. Anything else, or no
@@ -82,6 +93,7 @@ private:
     [[nodiscard]] const Override* FindOverride(int32_t itemId, std::wstring_view key) const;
 
     int32_t m_identifier;
+    LanguageFileFault m_fault = LanguageFileFault::Empty;
     std::wstring m_title;
     std::vector<Entry> m_entries;
     std::unordered_map<std::wstring, size_t> m_firstEntryByKey;

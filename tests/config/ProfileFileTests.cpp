@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "config/CVantixConfig.h"
 #include "config/IniFile.h"
@@ -30,6 +31,16 @@ protected:
         IniFile file;
         file.Set(L"PROPERTIES", L"name", name);
         ASSERT_TRUE(file.Save(ProfilePath(baseName)));
+    }
+
+    // Files of other profiles under every numbered name a long name starting with prefix can take.
+    void TakeEveryNumberedName(const std::wstring& prefix)
+    {
+        for (int i = 0; i < ProfileFileNames::kNumberedCandidates; ++i) {
+            wchar_t digits[8];
+            swprintf(digits, 8, L"%04d", i);
+            WriteProfileFile(prefix + digits, L"owner " + std::to_wstring(i));
+        }
     }
 
     TempFolder m_program;
@@ -132,11 +143,7 @@ TEST_F(ProfileFileTest, LongNamesAreCutAndNumbered)
 TEST_F(ProfileFileTest, NoFileNameIsLeftWhenAllNumbersAreTaken)
 {
     const std::wstring prefix(123, L'x');
-    for (int i = 0; i < 100; ++i) {
-        wchar_t digits[8];
-        swprintf(digits, 8, L"%04d", i);
-        WriteProfileFile(prefix + digits, L"owner " + std::to_wstring(i));
-    }
+    TakeEveryNumberedName(prefix);
     IMouseProfile* profile = m_config.CreateProfile(prefix + L"yyyyy");
     EXPECT_FALSE(m_config.SaveProfileFile(profile));
     EXPECT_FALSE(profile->HasStorageFile());
@@ -171,15 +178,50 @@ TEST_F(ProfileFileTest, NamesThatAreNotFileNamesStayInsideTheSaveFolder)
     EXPECT_EQ(ProfileFileNames::Sanitize(L"trailing. "), L"trailing__");
 }
 
-TEST_F(ProfileFileTest, MappedNamesThatMeetKeepTheirOwnFiles)
+TEST_F(ProfileFileTest, NoProfileTakesTheFileOfAnother)
 {
-    IMouseProfile* slash = m_config.CreateProfile(L"AC/DC");
-    IMouseProfile* colon = m_config.CreateProfile(L"AC:DC");
-    ASSERT_TRUE(m_config.SaveProfileFile(slash));
-    ASSERT_TRUE(m_config.SaveProfileFile(colon));
-    EXPECT_EQ(slash->GetStorageFilePath(), ProfilePath(L"AC_DC"));
-    EXPECT_EQ(colon->GetStorageFilePath(), ProfilePath(L"AC_DC0000"));
-    EXPECT_EQ(IniFile::Load(ProfilePath(L"AC_DC")).Find(L"PROPERTIES", L"name"), L"AC/DC");
+    // A mapped name meets a name written that way, in either order, and names meet in letter
+    // case alone (one file on Windows).
+    const std::wstring names[] = {L"AC/DC", L"AC:DC", L"a:b", L"a_b", L"Work", L"work"};
+    std::vector<IMouseProfile*> profiles;
+    for (const std::wstring& name : names) {
+        profiles.push_back(m_config.CreateProfile(name));
+        ASSERT_TRUE(m_config.SaveProfileFile(profiles.back())) << platform::ToUtf8(name);
+    }
+    ASSERT_TRUE(m_config.SaveProfileFile(nullptr)) << "each saves again into its own file";
+    for (IMouseProfile* profile : profiles) {
+        EXPECT_EQ(IniFile::Load(profile->GetStorageFilePath()).Find(L"PROPERTIES", L"name"), profile->GetName())
+            << platform::ToUtf8(profile->GetName());
+    }
+    EXPECT_EQ(profiles[0]->GetStorageFilePath(), ProfilePath(L"AC_DC"));
+    EXPECT_EQ(profiles[1]->GetStorageFilePath(), ProfilePath(L"AC_DC0000"));
+    EXPECT_EQ(profiles[2]->GetStorageFilePath(), ProfilePath(L"a_b"));
+    EXPECT_EQ(profiles[3]->GetStorageFilePath(), ProfilePath(L"a_b0000")) << "\"a:b\" holds a_b.dnp";
+}
+
+TEST_F(ProfileFileTest, FilesTooLargeToReadAreNeitherLoadedNorOverwritten)
+{
+    WriteProfileFile(L"Big", L"Big");
+    std::ofstream(platform::ToFsPath(ProfilePath(L"Big")), std::ios::binary | std::ios::app)
+        << std::string(IniFile::kMaxFileBytes, ';');
+    CMouseProfile loaded;
+    EXPECT_FALSE(loaded.LoadFromFile(L"Big", SaveFolder(), L"dnp"));
+    IMouseProfile* profile = m_config.CreateProfile(L"Big");
+    ASSERT_TRUE(m_config.SaveProfileFile(profile));
+    EXPECT_EQ(profile->GetStorageFilePath(), ProfilePath(L"Big0000")) << "a file it cannot read is not its own";
+    EXPECT_GT(std::filesystem::file_size(platform::ToFsPath(ProfilePath(L"Big"))), IniFile::kMaxFileBytes);
+}
+
+TEST_F(ProfileFileTest, SavingEveryProfileReportsOneThatFailed)
+{
+    const std::wstring prefix(123, L'x');
+    TakeEveryNumberedName(prefix);
+    m_config.CreateProfile(prefix + L"yyyyy");
+    IMouseProfile* saved = m_config.CreateProfile(L"fine");
+    m_config.SetActiveProfile(saved);
+    EXPECT_FALSE(m_config.SaveProfileFile(nullptr));
+    EXPECT_FALSE(m_config.SaveProfiles());
+    EXPECT_TRUE(Exists(ProfilePath(L"fine"))) << "the others were saved all the same";
 }
 
 TEST_F(ProfileFileTest, LoadingAnEmptySaveFolderKeepsTheProfilesInMemory)
@@ -266,17 +308,15 @@ TEST_F(ProfileFileTest, DeleteRemovesTheFile)
     EXPECT_FALSE(Exists(ProfilePath(L"Doomed")));
 }
 
-TEST_F(ProfileFileTest, LoadingStopsAtAFileWithoutAName)
+TEST_F(ProfileFileTest, LoadingPassesOverAFileWithoutANameAndNamesIt)
 {
     WriteProfileFile(L"a", L"A");
     WriteProfileFile(L"b", L"B");
     IniFile broken;
     broken.Set(L"PROPERTIES", L"exe", L"x");
     ASSERT_TRUE(broken.Save(ProfilePath(L"c")));
-    const uint32_t loaded = m_config.LoadProfileFiles();
-    // Which files precede the broken one depends on the file system's order.
-    EXPECT_LE(loaded, 2u);
-    EXPECT_EQ(loaded, m_config.GetProfileCount());
+    EXPECT_EQ(m_config.LoadProfileFiles(), 2u) << "whatever order the file system lists them in";
+    EXPECT_EQ(m_config.RefusedProfileFiles(), std::vector<std::wstring>{L"c.dnp"});
 }
 
 }  // namespace

@@ -41,12 +41,6 @@ void PutCursor(HWND window, int x, int y)
     SetCursorPos(point.x, point.y);
 }
 
-// Runs what waits in the queue (paints, posted moves).
-void Pump()
-{
-    wintest::PumpUntil([] { return false; }, 30);
-}
-
 using wintest::PixelOf;
 
 class ListPanelTest : public testing::Test
@@ -80,7 +74,7 @@ protected:
         m_panel = std::make_unique<CListPanel>(m_request);
         EXPECT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);
-        Pump();
+        wintest::PumpBriefly();
         if (m_panel->List() == nullptr)
             throw std::runtime_error("the panel ended while opening");
         return *m_panel->List();

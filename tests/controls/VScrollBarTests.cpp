@@ -24,12 +24,7 @@ UniqueBitmap Solid(int height, COLORREF colour)
     return wintest::MemoryBitmap(kBarWidth, height, [colour](int, int) { return colour; });
 }
 
-void Pump()
-{
-    wintest::PumpUntil([] { return false; }, 30);
-}
-
-class OwnerWindow : public CCustomWindow
+class ScrollOwnerWindow : public CCustomWindow
 {
 public:
     bool Open() { return Create(nullptr, RECT{0, 0, 200, 200}, WS_POPUP | WS_VISIBLE); }
@@ -58,7 +53,7 @@ protected:
         m_panel = std::make_unique<CListPanel>(m_request);
         ASSERT_TRUE(m_panel->OpenModeless());
         ShowWindow(m_panel->Handle(), SW_SHOWNA);
-        Pump();
+        wintest::PumpBriefly();
         if (m_panel->List() == nullptr || m_panel->List()->ScrollBar() == nullptr)
             throw std::runtime_error("the list has no scroll bar");
     }
@@ -73,7 +68,7 @@ protected:
             SendMessageW(Bar().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, y));
     }
 
-    OwnerWindow m_owner;
+    ScrollOwnerWindow m_owner;
     UniqueBitmap m_thumb, m_top, m_bottom, m_up, m_down, m_span;
     ListPopupRequest m_request;
     std::unique_ptr<CListPanel> m_panel;

@@ -123,6 +123,25 @@ TEST(ButtonRecordTest, UnknownKindsAndSubKindsReadAsUnassigned)
     EXPECT_EQ(stage.parameters[0], 4);
 }
 
+TEST(ButtonRecordTest, BytesAKindDoesNotCarryReadAsZero)
+{
+    svc::ButtonRecord record;
+    std::memset(record.bytes, 0xA5, sizeof(record.bytes));
+    record.SetWord(4, 1);
+    const auto readWith = [&](uint32_t kind, uint32_t subKind) {
+        record.SetWord(8, kind);
+        record.SetWord(12, subKind);
+        return DT::AssignmentFromRecord(record);
+    };
+    EXPECT_EQ(readWith(DT::kKindProfile, 1), AssignmentInfo::Function(23)) << "profile down carries no id";
+    EXPECT_EQ(readWith(DT::kKindSensitivity, 1), AssignmentInfo::Function(12));
+    EXPECT_EQ(readWith(DT::kKindMouse, 4), AssignmentInfo::Function(FunctionCode::kForward));
+    EXPECT_EQ(readWith(9, 0), AssignmentInfo{}) << "an unknown record is unassigned with no bytes";
+    const AssignmentInfo key = readWith(DT::kKindKey, 0);
+    EXPECT_EQ(key, AssignmentInfo::SingleKey(key.KeyScanCode(), 0, key.KeyFlags()));
+    EXPECT_EQ(key.KeyFlags(), 0x05) << "bits 0-3 of offset 17";
+}
+
 TEST(MacroEventConversionTest, KeysCarryReleaseAndExtendedFlags)
 {
     const svc::MacroEventEntry entry = DT::EntryFromEvent(MacroEvent::Key(29, 163, kKeyReleased, 1));
@@ -184,6 +203,16 @@ TEST(SensitivityTest, PerMilleOfTheResolution)
     EXPECT_EQ(DT::SensitivityFromPerMille(222, 1800), 399);
     EXPECT_EQ(DT::SensitivityFromPerMille(1000, 800), 800);
     EXPECT_EQ(DT::SensitivityFromPerMille(10, 1000), 10) << "no minimum outside 800 and 1800";
+}
+
+TEST(SensitivityTest, ValuesFarOutsideTheRangesAreClamped)
+{
+    EXPECT_EQ(DT::SensitivityFromPerMille(UINT32_MAX, 1800), 1800);
+    EXPECT_EQ(DT::SensitivityFromPerMille(UINT32_MAX, 800), 800);
+    EXPECT_EQ(DT::SensitivityFromPerMille(UINT32_MAX, INT32_MAX), INT32_MAX) << "no range: the int's";
+    EXPECT_EQ(DT::SensitivityToPerMille(INT32_MAX, 1800), 1000u);
+    EXPECT_EQ(DT::SensitivityToPerMille(INT32_MAX, 1), UINT32_MAX);
+    EXPECT_EQ(DT::SensitivityToPerMille(1, 800), 137u) << "raised to the minimum of 800's range";
 }
 
 TEST(SensitivityTest, RangeFollowsTheResolution)

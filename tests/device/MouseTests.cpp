@@ -224,6 +224,24 @@ TEST_F(SimulatedMouseTest, DeletedProfilesArePrunedFromTheDevice)
     EXPECT_TRUE(started.mouse->HasProfile(started.config->FindProfileByName(L"Three")));
 }
 
+TEST_F(SimulatedMouseTest, ProfilesWhoseNamesDifferInCaseStayApartAcrossAStart)
+{
+    {
+        Started started = Start();
+        started.config->CreateProfile(L"Work");
+        IMouseProfile* second = started.config->CreateProfile(L"Second");
+        ASSERT_NE(started.config->RenameProfile(second, L"work"), nullptr);
+        ASSERT_TRUE(WriteAndWait(started, TransferFlag::kProfileParts));
+        ASSERT_EQ(started.mouse->GetProfileCount(), 3u);
+    }
+    Started again = Start();
+    ASSERT_EQ(again.config->GetProfileCount(), 3u) << "start-up read every stored profile";
+    EXPECT_EQ(again.config->GetProfileAt(1)->GetName(), L"Work");
+    EXPECT_EQ(again.config->GetProfileAt(2)->GetName(), L"work");
+    ASSERT_TRUE(WriteAndWait(again, TransferFlag::kProfileParts));
+    EXPECT_EQ(again.mouse->GetProfileCount(), 3u) << "the next write pruned none of them";
+}
+
 TEST_F(SimulatedMouseTest, WritingWithoutAnActiveProfileStillStoresItsProfiles)
 {
     Started started = Start();

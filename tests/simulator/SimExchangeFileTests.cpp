@@ -227,16 +227,6 @@ TEST_F(ExchangeFileTest, ImportFailsWhenTenProfilesAreStored)
 
 // --- refused files -----------------------------------------------------------------------------
 
-void PutU32(std::string& bytes, size_t offset, uint32_t value)
-{
-    std::memcpy(bytes.data() + offset, &value, 4);
-}
-
-void Reseal(std::string& bytes)
-{
-    PutU32(bytes, 16, sim::Crc32(std::string_view(bytes).substr(sim::kHeaderBytes)));
-}
-
 struct BadFile
 {
     const char* name;

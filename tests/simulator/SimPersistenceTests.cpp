@@ -156,17 +156,6 @@ struct Damage
     std::function<void(std::string&)> apply;
 };
 
-void PutU32(std::string& bytes, size_t offset, uint32_t value)
-{
-    std::memcpy(bytes.data() + offset, &value, 4);  // the tests run on little-endian hosts
-}
-
-// Rewrites the checksum so that only the other checks can catch the change.
-void Reseal(std::string& bytes)
-{
-    PutU32(bytes, 16, sim::Crc32(std::string_view(bytes).substr(sim::kHeaderBytes)));
-}
-
 const Damage kDamages[] = {
     {"FlippedPayloadByte", [](std::string& b) { b[b.size() / 2] ^= 0x20; }},
     {"FlippedChecksum", [](std::string& b) { b[17] ^= 0x01; }},

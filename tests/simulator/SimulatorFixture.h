@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,6 +12,8 @@
 #include "device/service/MouseService.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf16.h"
+#include "simulator/Crc32.h"
+#include "simulator/SimFileFormat.h"
 #include "simulator/SimLimits.h"
 #include "simulator/SimResults.h"
 #include "simulator/SimulatedService.h"
@@ -160,3 +163,15 @@ protected:
 
     TempFolder m_folder;
 };
+
+// Writes a little-endian u32 into a file's bytes (the tests run on little-endian hosts).
+inline void PutU32(std::string& bytes, size_t offset, uint32_t value)
+{
+    std::memcpy(bytes.data() + offset, &value, 4);
+}
+
+// Rewrites a simulator file's checksum, so that only its other checks can catch a change.
+inline void Reseal(std::string& bytes)
+{
+    PutU32(bytes, 16, sim::Crc32(std::string_view(bytes).substr(sim::kHeaderBytes)));
+}

@@ -124,6 +124,42 @@ TEST(LangTableTest, OddByteCountsAndNulsStayInsideTheData)
     EXPECT_EQ(empty.Title(), L"");
 }
 
+TEST(LangTableTest, DamagedFilesSayWhatIsWrongAndKeepWhatWasRead)
+{
+    const std::u16string sound = u"Title\r\n-\r\nok\r\nOK\r\nEND OF FILE\r\n";
+    std::string bigEndian = "\xFE\xFF";
+    for (char16_t unit : sound)
+        bigEndian += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    const std::string utf8 = "Title\r\n-\r\nok\r\nOK\r\nEND OF FILE\r\n";
+    const std::string whole = LanguageFile(sound, true);
+    const struct
+    {
+        std::string bytes;
+        LanguageFileFault fault;
+    } cases[] = {
+        {whole, LanguageFileFault::None},
+        {LanguageFile(sound), LanguageFileFault::None},
+        {utf8, LanguageFileFault::NotUtf16},
+        {"\xEF\xBB\xBF" + utf8, LanguageFileFault::NotUtf16},
+        {bigEndian, LanguageFileFault::BigEndian},
+        {bigEndian.substr(2), LanguageFileFault::BigEndian},
+        {whole.substr(0, whole.size() - 20), LanguageFileFault::Truncated},
+        {whole.substr(0, whole.size() - 1), LanguageFileFault::Truncated},
+        {LanguageFile(u"Title\r\n-\r\nok\r\nOK\r\nlonely\r\nEND OF FILE"), LanguageFileFault::Truncated},
+        {LanguageFile(u"Title\r\n-\r\nEND OF FILE\r\n"), LanguageFileFault::Empty},
+        {"", LanguageFileFault::Empty},
+    };
+    for (const auto& [bytes, fault] : cases) {
+        CLangTable table;
+        table.Read(bytes.data(), bytes.size());
+        EXPECT_EQ(table.Fault(), fault) << testing::PrintToString(bytes);
+    }
+    CLangTable cut;
+    const std::string truncated = whole.substr(0, whole.size() - 20);
+    EXPECT_TRUE(cut.Read(truncated.data(), truncated.size()));
+    EXPECT_EQ(cut.Translate(L"$ok"), L"OK") << "what was read is kept";
+}
+
 TEST(LangTableTest, OverridesMatchItemAndKeyIgnoringCase)
 {
     CLangTable table;

@@ -672,12 +672,13 @@ TEST_F(SkinDataTest, PanelsHaveABackgroundAndAMaskThatAgree)
     }
 }
 
-TEST_F(SkinDataTest, EveryPictureAndFontNamedLoads)
+TEST_F(SkinDataTest, EveryLayoutReadsWithoutAProblemAndEveryFileNamedLoads)
 {
+    EXPECT_TRUE(m_languageLayout.problems.empty()) << "the language files are sound";
     for (std::wstring_view file : kPanels)
-        Layout(file);
+        EXPECT_TRUE(Layout(file).problems.empty()) << Narrow(file);
     for (std::wstring_view file : kPages)
-        Layout(file);
+        EXPECT_TRUE(Layout(file).problems.empty()) << Narrow(file);
     for (const std::wstring& path : m_loader.Failures())
         ADD_FAILURE() << "cannot load " << Narrow(path);
     EXPECT_GT(m_loader.PicturesLoaded(), 20u);

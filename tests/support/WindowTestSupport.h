@@ -131,4 +131,10 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs = 1000
     }
 }
 
+// Runs what waits in the queue (paints, posted moves) and what follows within 30 ms.
+inline void PumpBriefly()
+{
+    (void)PumpUntil([] { return false; }, 30);
+}
+
 }  // namespace wintest

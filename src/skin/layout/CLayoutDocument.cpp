@@ -31,7 +31,9 @@ bool CLayoutDocument::Parse(std::u16string_view text)
     // damaged layout never half-builds a page.
     const pugi::xml_parse_result result =
         m_document.load_buffer(text.data(), text.size() * sizeof(char16_t), pugi::parse_default, pugi::encoding_utf16);
+    m_errorOffset = 0;
     if (!result) {
+        m_errorOffset = static_cast<size_t>(result.offset);
         m_document.reset();
         Add(m_document);
         return false;

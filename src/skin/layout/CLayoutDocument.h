@@ -29,8 +29,10 @@ public:
     CLayoutDocument(const CLayoutDocument&) = delete;
     CLayoutDocument& operator=(const CLayoutDocument&) = delete;
 
-    // False, with an empty document, when the text is not well-formed XML.
+    // False, with an empty document, when the text is not well-formed XML; ErrorOffset then
+    // tells where the parser stopped (in the parser's units: bytes of the text as UTF-8).
     [[nodiscard]] bool Parse(std::u16string_view text);
+    [[nodiscard]] size_t ErrorOffset() const noexcept { return m_errorOffset; }
 
     // The document itself, the starting point of the searches for the root's elements.
     [[nodiscard]] static constexpr Element Root() noexcept { return 0; }
@@ -53,6 +55,7 @@ private:
     Element Add(pugi::xml_node node);
 
     pugi::xml_document m_document;
+    size_t m_errorOffset = 0;
     std::vector<pugi::xml_node> m_nodes;  // pre-order; [0] is the document
     std::vector<Element> m_subtreeEnd;    // one past the element's last descendant
     std::map<std::string, std::vector<Element>, std::less<>> m_byName;  // ascending

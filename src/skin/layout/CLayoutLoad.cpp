@@ -1,5 +1,7 @@
 #include "skin/layout/CLayoutLoad.h"
 
+#include <algorithm>
+
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/CResourceCache.h"
@@ -45,8 +47,10 @@ LayoutDescription CLayoutLoad::Run()
             return std::move(m_result);
     } else {
         container = m_document.Find(CLayoutDocument::Root(), "ITEMLIST");
-        if (container == CLayoutDocument::kNoElement)
-            return {};
+        if (container == CLayoutDocument::kNoElement) {
+            Report({LayoutProblem::Kind::NoContainer, {}});
+            return std::move(m_result);
+        }
     }
     ReadSteps(container);
     return std::move(m_result);
@@ -80,6 +84,18 @@ void CLayoutLoad::ReadSteps(Element container)
                 (this->*step.read)(item);
         }
     }
+}
+
+void CLayoutLoad::Report(LayoutProblem problem)
+{
+    const auto same = [&](const LayoutProblem& known) { return known.kind == problem.kind && known.file == problem.file; };
+    if (std::none_of(m_result.problems.begin(), m_result.problems.end(), same))
+        m_result.problems.push_back(std::move(problem));
+}
+
+void CLayoutLoad::ReportUnloaded(const ResourceRecord& record, LayoutProblem::Kind kind)
+{
+    Report({record.outsideFolder ? LayoutProblem::Kind::OutsideFolder : kind, record.name});
 }
 
 void CLayoutLoad::Append(ItemDescription item)
@@ -191,6 +207,8 @@ PictureRef CLayoutLoad::PictureNamed(std::wstring_view name, ResourceType type)
     if (LayoutValues::Trim(name).empty())
         return nullptr;
     const ResourceRecord& record = m_cache.Fetch(name, type);
+    if (!record.loaded)
+        ReportUnloaded(record, LayoutProblem::Kind::PictureUnloaded);
     return record.loaded ? &record : nullptr;
 }
 

@@ -101,6 +101,11 @@ private:
     void ReadEdit(Element element);
     void ReadSingleKeyEdit(Element element);
 
+    // Notes a problem once per kind and file.
+    void Report(LayoutProblem problem);
+    // A record that did not load: outside its folder, or the given kind.
+    void ReportUnloaded(const ResourceRecord& record, LayoutProblem::Kind kind);
+
     [[nodiscard]] const std::wstring* Override(int32_t identifier, std::wstring_view key) const;
     [[nodiscard]] ItemRef FirstWithIdentifier(int32_t identifier) const;
     void Append(ItemDescription item);

@@ -151,8 +151,11 @@ void CLayoutLoad::ReadFont(Element element)
     font.pitch = Integer(element, "pitch");
     font.boldLevel = Integer(element, "boldlevel");
     const std::wstring file = ElementText(element, LayoutLimits::kMaxTextLength);
-    if (!LayoutValues::Trim(file).empty())
+    if (!LayoutValues::Trim(file).empty()) {
         font.fontFile = &m_cache.Fetch(file, ResourceType::Font);
+        if (!font.fontFile->loaded)
+            ReportUnloaded(*font.fontFile, LayoutProblem::Kind::FontUnloaded);
+    }
     Append(std::move(font));
 }
 

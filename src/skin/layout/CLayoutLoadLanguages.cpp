@@ -39,13 +39,18 @@ void CLayoutLoad::ReadLanguage(Element element)
         return;
     const std::wstring file = Text(element, "file");
     const ResourceRecord& record = m_cache.Fetch(file, ResourceType::LanguageFile);
-    if (!record.loaded)
+    if (!record.loaded) {
+        ReportUnloaded(record, LayoutProblem::Kind::LanguageUnreadable);
         return;
+    }
 
     auto table = std::make_unique<CLangTable>(identifier);
     // The byte count is the cache's size for the name; never more than the bytes it holds.
     const uint64_t size = std::min<uint64_t>(m_cache.ResourceSize(file), record.bytes.size());
     table->Read(record.bytes.data(), static_cast<size_t>(size));
+    // A damaged table is kept all the same: what it could read is better than raw keys.
+    if (table->Fault() != LanguageFileFault::None)
+        Report({LayoutProblem::Kind::LanguageDamaged, record.name, table->Fault()});
 
     std::wstring layoutName = Text(element, "kbdlayout");
     if (layoutName.empty())

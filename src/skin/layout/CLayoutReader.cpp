@@ -19,15 +19,26 @@ LayoutDescription CLayoutReader::ReadFile(std::wstring_view fileName) const
                                                     total += block.size();
                                                     decoder.Append(block);
                                                 });
-    if (result != FileReading::ReadResult::Complete || total == 0)
-        return {};
-    return Describe(decoder.Finish());
+    if (result != FileReading::ReadResult::Complete || total == 0) {
+        LayoutDescription unread;
+        unread.problems.push_back({LayoutProblem::Kind::LayoutUnreadable, std::wstring(fileName)});
+        return unread;
+    }
+    LayoutDescription description = Describe(decoder.Finish());
+    for (LayoutProblem& problem : description.problems) {
+        if (problem.kind == LayoutProblem::Kind::LayoutMalformed || problem.kind == LayoutProblem::Kind::NoContainer)
+            problem.file = fileName;
+    }
+    return description;
 }
 
 LayoutDescription CLayoutReader::ReadBytes(std::string_view bytes) const
 {
-    if (bytes.empty() || bytes.size() > LayoutLimits::kMaxLayoutFileBytes)
-        return {};
+    if (bytes.empty() || bytes.size() > LayoutLimits::kMaxLayoutFileBytes) {
+        LayoutDescription unread;
+        unread.problems.push_back({LayoutProblem::Kind::LayoutUnreadable, {}});
+        return unread;
+    }
     CLayoutTextDecoder decoder;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     for (size_t offset = 0; offset < bytes.size(); offset += LayoutLimits::kReadBlockBytes) {
@@ -40,7 +51,10 @@ LayoutDescription CLayoutReader::ReadBytes(std::string_view bytes) const
 LayoutDescription CLayoutReader::Describe(std::u16string_view text) const
 {
     CLayoutDocument document;
-    if (text.empty() || !document.Parse(text))
-        return {};
+    if (text.empty() || !document.Parse(text)) {
+        LayoutDescription malformed;
+        malformed.problems.push_back({LayoutProblem::Kind::LayoutMalformed, {}, {}, document.ErrorOffset()});
+        return malformed;
+    }
     return CLayoutLoad(document, m_cache, m_languages).Run();
 }

@@ -54,6 +54,26 @@ std::wstring CResourceCache::FolderPath(std::wstring_view folder) const
     return path;
 }
 
+// Windows drops trailing dots and blanks from each step of a path, so a step of dots and blanks
+// alone ("..", ". .", "...") may climb; an empty step is a root (a leading "\" or "//server"); a colon
+// names a drive or a stream.
+bool CResourceCache::StaysInsideFolder(std::wstring_view name) noexcept
+{
+    if (name.find(L':') != std::wstring_view::npos)
+        return false;
+    size_t start = 0;
+    while (true) {
+        const size_t end = name.find_first_of(L"\\/", start);
+        const std::wstring_view step = name.substr(start, end == std::wstring_view::npos ? end : end - start);
+        const bool onlyDotsAndBlanks = step.find_first_not_of(L". ") == std::wstring_view::npos;
+        if (step.empty() ? end != std::wstring_view::npos : (onlyDotsAndBlanks && step != L"."))
+            return false;
+        if (end == std::wstring_view::npos)
+            return true;
+        start = end + 1;
+    }
+}
+
 const ResourceRecord& CResourceCache::Fetch(std::wstring_view name, ResourceType type)
 {
     const std::wstring_view trimmed = LayoutValues::Trim(name);
@@ -65,7 +85,8 @@ const ResourceRecord& CResourceCache::Fetch(std::wstring_view name, ResourceType
     record->name = std::wstring(trimmed);
     record->path = FolderPath(FolderOf(type)) + record->name;
     record->type = type;
-    if (!record->name.empty())
+    record->outsideFolder = !StaysInsideFolder(record->name);
+    if (!record->name.empty() && !record->outsideFolder)
         Load(*record);
 
     const size_t index = m_records.size();

@@ -28,7 +28,9 @@ public:
     CResourceCache& operator=(const CResourceCache&) = delete;
 
     // The cached record of this type whose name equals the trimmed name ignoring case, or a new
-    // record loaded now. Always a record: one whose load failed has `loaded` false.
+    // record loaded now. Always a record: one whose load failed has `loaded` false. A name that
+    // would leave its folder (absolute, with a drive, or with a ".." step) is not loaded and is
+    // marked `outsideFolder`; names of subfolders inside the folder are fine.
     [[nodiscard]] const ResourceRecord& Fetch(std::wstring_view name, ResourceType type);
 
     // The size of the first cached record of any type whose name equals the trimmed name
@@ -43,6 +45,7 @@ public:
     // Program directory + folder + separator.
     [[nodiscard]] std::wstring FolderPath(std::wstring_view folder) const;
     [[nodiscard]] static std::wstring_view FolderOf(ResourceType type) noexcept;
+    [[nodiscard]] static bool StaysInsideFolder(std::wstring_view name) noexcept;
 
 private:
     struct Key

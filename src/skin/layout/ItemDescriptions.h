@@ -412,10 +412,37 @@ using ItemDescription =
 [[nodiscard]] ItemKind KindOf(const ItemDescription& item) noexcept;
 [[nodiscard]] int32_t IdentifierOf(const ItemDescription& item) noexcept;
 
+// Something a read refused or could not use. The read still drops only the smallest unit (the
+// file, the element, the picture); the problems say what was dropped, for the caller to tell
+// the user that the installation is damaged.
+struct LayoutProblem
+{
+    enum class Kind : uint8_t
+    {
+        LayoutUnreadable,    // the layout file is missing, cannot be read or is too large
+        LayoutMalformed,     // not well-formed XML: cut short, a wrong byte-order mark, ...
+        NoContainer,         // neither GUIPANEL nor ITEMLIST
+        PictureUnloaded,     // a picture that does not load (a panel's background or mask ends the read)
+        FontUnloaded,        // a font file that registers no font
+        LanguageUnreadable,  // a language file that is missing or cannot be read: its LANG is dropped
+        LanguageDamaged,     // a language file that was read but is damaged (see languageFault)
+        OutsideFolder,       // a file name that would leave its folder: not read
+    };
+
+    Kind kind = Kind::LayoutUnreadable;
+    std::wstring file;  // the layout's own name, or the file name the layout gave
+    LanguageFileFault languageFault = LanguageFileFault::None;
+    size_t offset = 0;  // LayoutMalformed: where the parser stopped (bytes of the text as UTF-8)
+
+    friend bool operator==(const LayoutProblem&, const LayoutProblem&) = default;
+};
+
 // Everything one layout file describes, in the order the items join the caller's item list.
 struct LayoutDescription
 {
     std::vector<ItemDescription> items;
+    // What the read refused, in the order it met it; each file at most once.
+    std::vector<LayoutProblem> problems;
     // The tables of the LANG elements, each registered with the language set for as long as it
     // is kept (the language items take them over).
     std::vector<CRegisteredLanguage> languageTables;

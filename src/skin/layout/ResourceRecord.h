@@ -21,6 +21,7 @@ struct ResourceRecord
     std::wstring path;  // program directory + folder + name
     ResourceType type = ResourceType::Picture;
     bool loaded = false;
+    bool outsideFolder = false;  // the name would leave its folder, so nothing was read
     // Pictures: the platform's bitmap handle. Fonts: the number of fonts added.
     uintptr_t handle = 0;
     int32_t width = 0;   // pictures only, in pixels

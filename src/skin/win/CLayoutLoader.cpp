@@ -197,14 +197,15 @@ private:
 
 }  // namespace
 
-void CLayoutLoader::Load(std::wstring_view fileName, CItemList& items, HWND parent)
+std::vector<LayoutProblem> CLayoutLoader::Load(std::wstring_view fileName, CItemList& items, HWND parent)
 {
     CSkinEnvironment& environment = CSkinEnvironment::Instance();
     if (!environment.IsInitialized())
-        return;
+        return {{LayoutProblem::Kind::LayoutUnreadable, std::wstring(fileName)}};
     CLayoutReader reader(environment.Cache(), environment.Languages());
     LayoutDescription description = reader.ReadFile(fileName);
     Build(description, items, parent);
+    return std::move(description.problems);
 }
 
 void CLayoutLoader::Build(LayoutDescription& description, CItemList& items, HWND parent)

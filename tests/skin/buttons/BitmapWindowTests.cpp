@@ -13,8 +13,8 @@ using itemtest::PixelOf;
 using itemtest::PumpMessages;
 using itemtest::RecordingWindow;
 
-constexpr COLORREF kDisabled = RGB(90, 90, 90);
-constexpr COLORREF kNormal = RGB(200, 0, 0);
+constexpr COLORREF kWindowDisabled = RGB(90, 90, 90);
+constexpr COLORREF kWindowNormal = RGB(200, 0, 0);
 constexpr COLORREF kDown = RGB(0, 0, 200);
 
 LPARAM KeyData(UINT scanCode, bool extended)
@@ -29,8 +29,8 @@ protected:
     {
         ASSERT_TRUE(m_parent.Open(RECT{10, 10, 210, 110}));
         SetForegroundWindow(m_parent.Handle());
-        m_disabled = itemtest::SolidBitmap(40, 20, kDisabled);
-        m_normal = itemtest::SolidBitmap(40, 20, kNormal);
+        m_disabled = itemtest::SolidBitmap(40, 20, kWindowDisabled);
+        m_normal = itemtest::SolidBitmap(40, 20, kWindowNormal);
         m_down = itemtest::SolidBitmap(40, 20, kDown);
         m_records[0] = Record(m_disabled);
         m_records[1] = Record(m_normal);
@@ -76,12 +76,12 @@ TEST_F(BitmapWindowTest, ShowsThePictureOfItsState)
 {
     auto window = CBitmapWindow::Create(m_description, m_parent.Handle(), nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kNormal);
+    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kWindowNormal);
     window->SetCapturing(true);
     EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kDown);
     window->SetCapturing(false);
     EnableWindow(window->Handle(), FALSE);
-    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kDisabled);
+    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kWindowDisabled);
     EXPECT_EQ(window->ToolTipText(), L"Press a key");
 }
 
@@ -127,7 +127,7 @@ TEST_F(BitmapWindowTest, FocusTakenElsewhereEndsCapture)
     ASSERT_TRUE(window->IsCapturing());
     SetFocus(m_parent.Handle());
     EXPECT_FALSE(window->IsCapturing());
-    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kNormal);
+    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kWindowNormal);
 }
 
 TEST_F(BitmapWindowTest, MissingOptionalPicturesFallBack)
@@ -136,9 +136,9 @@ TEST_F(BitmapWindowTest, MissingOptionalPicturesFallBack)
     m_description.down = nullptr;
     auto window = CBitmapWindow::Create(m_description, m_parent.Handle(), nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kDisabled);
+    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kWindowDisabled);
     window->SetCapturing(true);
-    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kDisabled);
+    EXPECT_EQ(PixelOf(window->Handle(), 3, 3), kWindowDisabled);
 }
 
 }  // namespace

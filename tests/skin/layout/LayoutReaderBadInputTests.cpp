@@ -80,8 +80,12 @@ TEST_F(LayoutReaderBadInputTest, MalformedOrTruncatedFilesDescribeNothing)
 {
     const std::string whole(kTwoTexts);
     EXPECT_EQ(Read(whole).items.size(), 2u);
-    for (size_t length = 1; length < whole.size(); length += 7)
-        EXPECT_TRUE(Read(whole.substr(0, length)).items.empty()) << length;
+    for (size_t length = 1; length < whole.size(); length += 7) {
+        const LayoutDescription cut = Read(whole.substr(0, length));
+        EXPECT_TRUE(cut.items.empty()) << length;
+        ASSERT_EQ(cut.problems.size(), 1u) << length;
+        EXPECT_EQ(cut.problems[0].kind, LayoutProblem::Kind::LayoutMalformed) << length;
+    }
     EXPECT_TRUE(Read("<ITEMLIST><TEXTLIST></ITEMLIST>").items.empty());
     EXPECT_TRUE(Read("<ITEMLIST attr=></ITEMLIST>").items.empty());
     EXPECT_TRUE(Read("not xml at all").items.empty());
@@ -97,6 +101,11 @@ TEST_F(LayoutReaderBadInputTest, Utf16FilesWithAndWithoutAByteOrderMark)
     // Cut in the middle of a unit: the document is incomplete.
     const std::string bytes = Utf16Le(kTwoTexts);
     EXPECT_TRUE(Read(bytes.substr(0, bytes.size() / 2 + 1)).items.empty());
+    // A big-endian mark on little-endian text: nothing is read, and that is reported.
+    const LayoutDescription wrongMark = Read("\xFE\xFF" + bytes);
+    EXPECT_TRUE(wrongMark.items.empty());
+    ASSERT_EQ(wrongMark.problems.size(), 1u);
+    EXPECT_EQ(wrongMark.problems[0].kind, LayoutProblem::Kind::LayoutMalformed);
 }
 
 TEST_F(LayoutReaderBadInputTest, AUtf16FileLongerThanOneBlockKeepsEveryItem)
@@ -299,7 +308,9 @@ TEST_F(LayoutFileTest, AFileIsReadFromTheXmlFolder)
 
 TEST_F(LayoutFileTest, MissingEmptyAndTooLargeFilesDescribeNothing)
 {
-    EXPECT_TRUE(ReadFile(L"Missing.xml").items.empty());
+    const LayoutDescription missing = ReadFile(L"Missing.xml");
+    EXPECT_TRUE(missing.items.empty());
+    EXPECT_EQ(missing.problems, (std::vector<LayoutProblem>{{LayoutProblem::Kind::LayoutUnreadable, L"Missing.xml"}}));
     WriteLayout("Empty.xml", "");
     EXPECT_TRUE(ReadFile(L"Empty.xml").items.empty());
     std::string large(kTwoTexts);

@@ -25,8 +25,6 @@ protected:
         R"(<BITMAPLIST><BITMAPITEM name="BITMAP_SLSENSTRK_X"><SBMN>track.bmp</SBMN></BITMAPITEM></BITMAPLIST>)";
 };
 
-constexpr std::string_view kButtonPictures =
-    "<SBMN>n.bmp</SBMN><SBMO>o.bmp</SBMO><SBMD>d.bmp</SBMD><SBMDS>ds.bmp</SBMDS>";
 
 int32_t Column(std::wstring_view name)
 {

@@ -10,6 +10,10 @@
 #include "skin/layout/CLayoutReader.h"
 #include "skin/layout/CResourceCache.h"
 
+// The four state pictures of a button, all of which the fake loaders of the tests offer.
+inline constexpr std::string_view kButtonPictures =
+    "<SBMN>n.bmp</SBMN><SBMO>o.bmp</SBMO><SBMD>d.bmp</SBMD><SBMDS>ds.bmp</SBMDS>";
+
 // A reader over a fake loader and a language set of the test's own.
 class LayoutReaderFixture : public testing::Test
 {

@@ -66,8 +66,6 @@ protected:
     RecordingKeyboardLayouts m_layouts;
 };
 
-constexpr std::string_view kButtonPictures =
-    "<SBMN>n.bmp</SBMN><SBMO>o.bmp</SBMO><SBMD>d.bmp</SBMD><SBMDS>ds.bmp</SBMDS>";
 
 }  // namespace
 
@@ -120,6 +118,24 @@ TEST_F(LayoutReaderLanguageTest, ALangWhoseFileCannotBeReadOrWhoseNameIsUnknownI
     EXPECT_TRUE(layout.items.empty());
     EXPECT_FALSE(m_languages.Select(ItemId::LANGUAGE_FRENCH));
     EXPECT_FALSE(m_languages.Select(ItemId::LANGUAGE_SPANISH));
+    EXPECT_EQ(layout.problems, (std::vector<LayoutProblem>{{LayoutProblem::Kind::LanguageUnreadable, L"missing.lng"},
+                                                           {LayoutProblem::Kind::LanguageUnreadable, L""}}));
+}
+
+TEST_F(LayoutReaderLanguageTest, DamagedLanguageFilesAreKeptAndReportedAndNoneIsReadOutsideItsFolder)
+{
+    m_loader.AddLanguageFile(L"utf8.lng", "Title\r\n-\r\nok\r\nOK\r\nEND OF FILE\r\n");
+    m_loader.AddLanguageFile(L"../outside.lng", LanguageFile(u"Outside", {{u"ok", u"OK"}}));
+    const LayoutDescription layout = ReadItems(R"(<LANGLIST>
+        <LANG name="LANGUAGE_FRENCH" file="utf8.lng"/>
+        <LANG name="LANGUAGE_GERMAN" file="../outside.lng"/>
+    </LANGLIST>)");
+    EXPECT_EQ(layout.items.size(), 1u) << "the damaged table is kept";
+    EXPECT_EQ(m_loader.FileReads(L"../outside.lng"), 0);
+    EXPECT_EQ(layout.problems,
+              (std::vector<LayoutProblem>{
+                  {LayoutProblem::Kind::LanguageDamaged, L"utf8.lng", LanguageFileFault::NotUtf16},
+                  {LayoutProblem::Kind::OutsideFolder, L"../outside.lng"}}));
 }
 
 TEST_F(LayoutReaderLanguageTest, ATableOutsideTheLanguagesIsKeptButNotRegistered)

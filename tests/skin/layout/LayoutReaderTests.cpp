@@ -16,8 +16,6 @@ protected:
     }
 };
 
-constexpr std::string_view kButtonPictures =
-    "<SBMN>n.bmp</SBMN><SBMO>o.bmp</SBMO><SBMD>d.bmp</SBMD><SBMDS>ds.bmp</SBMDS>";
 
 std::string Button(std::string_view attributes, std::string_view children = "")
 {

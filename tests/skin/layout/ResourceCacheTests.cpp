@@ -2,6 +2,7 @@
 
 #include "FakeResourceLoader.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf16.h"
 #include "skin/layout/CResourceCache.h"
 
 namespace {
@@ -69,6 +70,20 @@ TEST_F(ResourceCacheTest, AnEmptyNameIsARecordThatNeverLoads)
     EXPECT_FALSE(m_cache.Fetch(L"   ", ResourceType::Picture).loaded);
     EXPECT_EQ(m_loader.TotalPictureLoads(), 0);
     EXPECT_EQ(m_cache.RecordCount(), 1u);
+}
+
+TEST_F(ResourceCacheTest, NamesThatLeaveTheirFolderAreNeverLoaded)
+{
+    for (const wchar_t* name : {L"skins/../../x.bmp", L"..\\x.bmp", L"sub/. ./x.bmp", L"...\\x.bmp", L"/etc/x.bmp",
+                                L"\\\\server\\share\\x.bmp", L"C:x.bmp", L"x.bmp:stream", L"a//x.bmp"}) {
+        m_loader.AddPicture(name);
+        const ResourceRecord& record = m_cache.Fetch(name, ResourceType::Picture);
+        EXPECT_FALSE(record.loaded) << platform::ToUtf8(name);
+        EXPECT_TRUE(record.outsideFolder) << platform::ToUtf8(name);
+    }
+    EXPECT_EQ(m_loader.TotalPictureLoads(), 0);
+    m_loader.AddPicture(L"sub/./x..bmp");
+    EXPECT_TRUE(m_cache.Fetch(L"sub/./x..bmp", ResourceType::Picture).loaded) << "a subfolder stays inside";
 }
 
 TEST_F(ResourceCacheTest, SizesFollowTheType)

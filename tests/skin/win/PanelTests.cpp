@@ -16,8 +16,8 @@ namespace {
 using skintest::RecordingPanel;
 using skintest::ScreenPixel;
 
-constexpr COLORREF kBackground = RGB(40, 80, 120);
-constexpr COLORREF kPicture = RGB(200, 30, 30);
+constexpr COLORREF kPanelBackground = RGB(40, 80, 120);
+constexpr COLORREF kPanelPicture = RGB(200, 30, 30);
 constexpr int kWidth = 120;
 constexpr int kHeight = 80;
 
@@ -38,10 +38,10 @@ protected:
     void SetUp() override
     {
         SkinProgramTest::SetUp();
-        WritePicture(L"back.bmp", kWidth, kHeight, kBackground);
+        WritePicture(L"back.bmp", kWidth, kHeight, kPanelBackground);
         // The window is the left half.
         WritePicture(L"mask.bmp", kWidth, kHeight, [](int x, int) { return x < kWidth / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255); });
-        WritePicture(L"picture.bmp", 30, 20, kPicture);
+        WritePicture(L"picture.bmp", 30, 20, kPanelPicture);
         WriteLayout(L"Panel.xml", kPanelLayout);
     }
 
@@ -143,9 +143,9 @@ TEST_F(PanelTest, PaintShowsTheBackgroundAndTheItemsOverIt)
     RecordingPanel panel(L"Panel.xml", skintest::kPanelTemplate, nullptr);
     ASSERT_TRUE(panel.CreateModeless(nullptr));
     Show(panel);
-    EXPECT_EQ(ScreenPixel(5, 5), kBackground);
-    EXPECT_EQ(ScreenPixel(kWidth / 2 - 2, kHeight - 2), kBackground);
-    EXPECT_EQ(ScreenPixel(15, 15), kPicture);
+    EXPECT_EQ(ScreenPixel(5, 5), kPanelBackground);
+    EXPECT_EQ(ScreenPixel(kWidth / 2 - 2, kHeight - 2), kPanelBackground);
+    EXPECT_EQ(ScreenPixel(15, 15), kPanelPicture);
 }
 
 TEST_F(PanelTest, HidingAllItemsLeavesTheBackgroundPainted)
@@ -153,13 +153,13 @@ TEST_F(PanelTest, HidingAllItemsLeavesTheBackgroundPainted)
     RecordingPanel panel(L"Panel.xml", skintest::kPanelTemplate, nullptr);
     ASSERT_TRUE(panel.CreateModeless(nullptr));
     Show(panel);
-    ASSERT_EQ(ScreenPixel(15, 15), kPicture);
+    ASSERT_EQ(ScreenPixel(15, 15), kPanelPicture);
 
     panel.Items().ShowAll(false);
     UpdateWindow(panel.Handle());
     skintest::PumpMessages();
     EXPECT_TRUE(IsWindowVisible(panel.Handle()));
-    EXPECT_EQ(ScreenPixel(15, 15), kBackground);
+    EXPECT_EQ(ScreenPixel(15, 15), kPanelBackground);
     for (const auto& item : panel.Items())
     {
         if (item->ItemWindow() != nullptr && item->ItemWindow() != CGUIItem::kNoWindow)

@@ -19,13 +19,13 @@ namespace {
 
 using skintest::RecordingPanel;
 
-constexpr COLORREF kBackground = RGB(60, 60, 90);
+constexpr COLORREF kTextBackground = RGB(60, 60, 90);
 
 constexpr std::string_view kLanguages = R"(<ITEMLIST><LANGLIST>
   <LANG name="LANGUAGE_DEFAULT" file="english.lng"/>
 </LANGLIST></ITEMLIST>)";
 
-constexpr std::string_view kPanelLayout = R"(<GUIPANEL><BACKGROUND>back.bmp</BACKGROUND><MASK>back.bmp</MASK>
+constexpr std::string_view kTextPanelLayout = R"(<GUIPANEL><BACKGROUND>back.bmp</BACKGROUND><MASK>back.bmp</MASK>
   <BUTTONLIST>
     <BUTTON name="BUTTON_ENABLE_PROFILE_OSD" ischeckbox="1"><SBMN>off.bmp</SBMN><SBMO>off.bmp</SBMO><SBMD>on.bmp</SBMD><SBMDS>off.bmp</SBMDS>
       <RECT left="5" top="5" right="16" bottom="16"/></BUTTON>
@@ -86,10 +86,10 @@ protected:
 
     void MakePanel()
     {
-        WritePicture(L"back.bmp", 160, 120, kBackground);
+        WritePicture(L"back.bmp", 160, 120, kTextBackground);
         WritePicture(L"off.bmp", 16, 16, RGB(90, 90, 90));
         WritePicture(L"on.bmp", 16, 16, RGB(0, 200, 0));
-        WriteLayout(L"Texts.xml", kPanelLayout);
+        WriteLayout(L"Texts.xml", kTextPanelLayout);
         ASSERT_TRUE(m_panel.CreateModeless(nullptr));
         ShowWindow(m_panel.Handle(), SW_SHOW);
         SetForegroundWindow(m_panel.Handle());
@@ -318,7 +318,7 @@ TEST_F(TextItemTest, TextIsTransparentToItsParentsBackground)
     MakePanel();
     CTextItem& item = Text(ItemId::TEXT_PROFILENAME);
     // The background under the text, away from the letters, is the panel's.
-    EXPECT_EQ(skintest::ScreenPixel(25 + 78, 55 + 18), kBackground);
+    EXPECT_EQ(skintest::ScreenPixel(25 + 78, 55 + 18), kTextBackground);
     const HDC dc = GetDC(item.Handle());
     const auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(m_panel.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(item.Handle())));
