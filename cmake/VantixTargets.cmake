@@ -1,7 +1,7 @@
 # Target helpers. Every project target is made through one of these, so that warnings, the
 # portable-core guard, test registration and the program folder are set in one place.
 #
-#   vantix_portable_library(<name> SOURCES ... [LIBRARIES ...])
+#   vantix_portable_library(<name> [OUTSIDE_MODULES] SOURCES ... [LIBRARIES ...])
 #   vantix_windows_library(<name> [STATIC|SHARED|MODULE] SOURCES ... [LIBRARIES ...]
 #                          [OUTPUT_DIRECTORY <dir>])
 #   vantix_windows_executable(<name> [WIN32] [PROGRAM] SOURCES ... [LIBRARIES ...]
@@ -121,8 +121,10 @@ endfunction()
 
 # --- libraries -------------------------------------------------------------------------------
 
+# OUTSIDE_MODULES marks a library of the test side built over the modules (the fuzz targets):
+# it belongs to no module and may link any portable one.
 function(vantix_portable_library name)
-    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "OUTSIDE_MODULES" "" "SOURCES;LIBRARIES")
     if(NOT ARG_SOURCES)
         message(FATAL_ERROR "vantix_portable_library(${name}): no SOURCES")
     endif()
@@ -133,7 +135,9 @@ function(vantix_portable_library name)
     endif()
     target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
     target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
-    _vantix_check_module_links(${name} ${ARG_LIBRARIES})
+    if(NOT ARG_OUTSIDE_MODULES)
+        _vantix_check_module_links(${name} ${ARG_LIBRARIES})
+    endif()
     _vantix_check_portable_links(${name} ${ARG_LIBRARIES})
     _vantix_portable_guard(${name})
     _vantix_project_warnings(${name})
