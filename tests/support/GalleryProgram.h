@@ -57,6 +57,16 @@ inline void RunUntilQuit(HWND dialog = nullptr)
     }
 }
 
+// Keeps the thread's windows alive until standard input gives a line or closes: 0, or 1 when
+// the waiting cannot start.
+inline int RunUntilInputLine()
+{
+    if (!QuitOnInputLine())
+        return 1;
+    RunUntilQuit();
+    return 0;
+}
+
 // The program's skin on a program folder in one language, with the custom controls installed,
 // as start-up sets it up; taken down again when the object goes.
 class ProgramSkin

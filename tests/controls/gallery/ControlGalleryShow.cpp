@@ -38,10 +38,7 @@ int Show()
     std::printf("READY %d %d\n", CControlGallery::kWidth, CControlGallery::kHeight);
     std::fflush(stdout);
 
-    if (!galleryprogram::QuitOnInputLine())
-        return 1;
-    galleryprogram::RunUntilQuit();
-    return 0;
+    return galleryprogram::RunUntilInputLine();
 }
 
 }  // namespace

@@ -51,10 +51,7 @@ int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
     GdiFlush();
     Say("READY %d %d\n", size.right - size.left, size.bottom - size.top);
 
-    if (!galleryprogram::QuitOnInputLine())
-        return 1;
-    galleryprogram::RunUntilQuit();
-    return 0;
+    return galleryprogram::RunUntilInputLine();
 }
 
 }  // namespace
