@@ -1,7 +1,8 @@
 ; The Windows installer of the Peraxil 1800 configurator: VantixSetup.exe.
 ;
 ; Built by the win64 tree (target vantix_installer) with makensis from Debian's nsis package:
-;   makensis -DPROGRAM_DIR=<program folder> -DICON_FILE=<Vantix.ico> -DOUTPUT_FILE=<VantixSetup.exe> Vantix.nsi
+;   makensis -DPROGRAM_DIR=<program folder> -DICON_FILE=<Vantix.ico> -DOUTPUT_FILE=<VantixSetup.exe>
+;            [-DPROGRAMS_DIR=<folder of the stripped .exe files>] Vantix.nsi
 ;
 ; Installs the program folder under Program Files, the installation's registry key, Start-menu
 ; shortcuts, the Add/Remove Programs entry and the tray companion's start at sign-in.
@@ -22,7 +23,10 @@ ManifestSupportedOS all
   !define OUTPUT_FILE "VantixSetup.exe"
 !endif
 
-!getdllversion "${PROGRAM_DIR}\Vantix.exe" VERSION_
+!ifndef PROGRAMS_DIR
+  !define PROGRAMS_DIR "${PROGRAM_DIR}"
+!endif
+!getdllversion "${PROGRAMS_DIR}\Vantix.exe" VERSION_
 !define VERSION "${VERSION_1}.${VERSION_2}.${VERSION_3}"
 !define PRODUCT "Dunmo Peraxil 1800 Configurator"
 !define PUBLISHER "Dunmo"
@@ -44,6 +48,7 @@ BrandingText "${PRODUCT} ${VERSION}"
 VIProductVersion "${VERSION_1}.${VERSION_2}.${VERSION_3}.${VERSION_4}"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright Dunmo"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
@@ -175,11 +180,27 @@ FunctionEnd
   ${EndIf}
 !macroend
 
-; The tray companion ends when asked; it is started again at the next sign-in.
+; The tray companion ends when asked (it starts again at the next sign-in); its program file can
+; be replaced or removed only once its process is gone, which takes a moment after its window.
 !macro CloseTrayCompanion
   FindWindow $0 "${TRAY_CLASS}"
   ${If} $0 <> 0
     SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR\Peraxil1800Tray.exe"
+    StrCpy $1 0
+    ${Do}
+      ClearErrors
+      Delete "$INSTDIR\Peraxil1800Tray.exe"
+      ${IfNot} ${Errors}
+        ${Break}
+      ${EndIf}
+      IntOp $1 $1 + 1
+      ${If} $1 > 100
+        ${Break}
+      ${EndIf}
+      Sleep 100
+    ${Loop}
   ${EndIf}
 !macroend
 
@@ -216,8 +237,8 @@ Section "Program" SecProgram
   !insertmacro CloseTrayCompanion
 
   SetOutPath "$INSTDIR"
-  File "${PROGRAM_DIR}\Vantix.exe"
-  File "${PROGRAM_DIR}\Peraxil1800Tray.exe"
+  File "${PROGRAMS_DIR}\Vantix.exe"
+  File "${PROGRAMS_DIR}\Peraxil1800Tray.exe"
   SetOutPath "$INSTDIR\xml"
   File "${PROGRAM_DIR}\xml\*.xml"
   SetOutPath "$INSTDIR\skins"

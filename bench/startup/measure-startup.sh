@@ -5,6 +5,9 @@
 #
 # Usage: bench/startup/measure-startup.sh [RUNS]      (default 5)
 # Environment: VANTIX_BUILD_DIR  the win64 build tree (default build/win64)
+#              VANTIX_BENCH_PROGRAM  the program measured (default Vantix.exe; Peraxil1800Tray.exe
+#                                    measures the tray companion up to its icon and first read
+#                                    of the mouse; see bench/startup/measure-tray.sh)
 #              DISPLAY           the X display to use; without one a private Xvfb is started
 #
 # How it is observed: both programs write one trace line (OutputDebugStringW) when their main
@@ -18,7 +21,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 RUNS=${1:-5}
 BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
-VANTIX="$BUILD_DIR/program/Vantix.exe"
+VANTIX="$BUILD_DIR/program/${VANTIX_BENCH_PROGRAM:-Vantix.exe}"
 EMPTY="$BUILD_DIR/bench/startup/EmptyDialog.exe"
 XVFB_PID=""
 

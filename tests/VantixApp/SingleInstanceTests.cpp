@@ -61,6 +61,9 @@ protected:
             if (WaitForSingleObject(first.process.Get(), 20000) != WAIT_OBJECT_0)
                 TerminateProcess(first.process.Get(), 1);
         }
+        // The program started its tray companion; it must not outlive the test.
+        if (HWND tray = FindWindowW(L"Peraxil1800Tray", nullptr))
+            PostMessageW(tray, WM_CLOSE, 0, 0);
     }
 
     TempFolder store;
