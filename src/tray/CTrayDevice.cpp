@@ -15,8 +15,8 @@ MouseSnapshot CTrayDevice::Read()
 {
     MouseSnapshot snapshot;
     CVantixConfig config(m_programDirectory);
-    (void)m_mouse.Initialize(&config, CMouse::kProductId);
-    if (!m_mouse.IsConnected() || !m_mouse.Transfer(&config, 1, TransferFlag::kResolution))
+    (void)m_mouse.Initialize(&config, ProductId::kPeraxil1800);
+    if (!m_mouse.IsConnected() || !m_mouse.Transfer(&config, TransferDirection::Read, TransferFlag::kResolution))
         return snapshot;
     snapshot.present = true;
     for (uint32_t index = 0; index < config.GetProfileCount(); ++index) {

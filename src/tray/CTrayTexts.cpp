@@ -2,7 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "skin/CLanguageSet.h"
-#include "skin/VocabularyTables.h"
+#include "vocabulary/VocabularyTables.h"
 
 namespace tray {
 

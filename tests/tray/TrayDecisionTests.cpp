@@ -11,7 +11,6 @@ using tray::CProfileSwitcher;
 
 namespace {
 
-constexpr wchar_t kGame[] = L"C:\\Games\\Racer\\racer.exe";
 constexpr wchar_t kEditor[] = L"C:\\Tools\\edit.exe";
 
 // Default (1, active), Racing tied to the game, Office tied to the editor.

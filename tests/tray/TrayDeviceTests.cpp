@@ -4,10 +4,12 @@
 #include "platform/Utf16.h"
 #include "tray/CTrayController.h"
 #include "tray/CTrayDevice.h"
+#include "TraySnapshots.h"
+
+using traytest::kGame;
 
 namespace {
 
-constexpr wchar_t kGame[] = L"C:\\Games\\Racer\\racer.exe";
 
 // The configurator's side: the stored "Default" (active) and a "Racing" profile tied to the
 // game, one macro, written as Apply does.

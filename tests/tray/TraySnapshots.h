@@ -9,6 +9,9 @@
 // Mice described in one line per profile, for the decision tests of the tray companion.
 namespace traytest {
 
+// A game the tests tie profiles to.
+inline constexpr wchar_t kGame[] = L"C:\\Games\\Racer\\racer.exe";
+
 inline Guid IdOf(uint32_t number)
 {
     Guid id;

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/win/UnexpectedError.h"
+
 // The window procedure of the companion's window classes: binds the object passed to
 // CreateWindowExW once, at WM_NCCREATE, and hands every later message to its noexcept
-// HandleMessage. Messages before the binding, and after WM_NCDESTROY, go to DefWindowProcW.
+// HandleMessage at the platform's barrier. Messages before the binding, and after
+// WM_NCDESTROY, go to DefWindowProcW.
 template <typename Window>
 LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
@@ -17,7 +20,6 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     if (bound == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
-    static_assert(noexcept(bound->HandleMessage(window, message, wParam, lParam)),
-                  "window handlers must not throw across the system's boundary");
-    return bound->HandleMessage(window, message, wParam, lParam);
+    return platform::win::CallAtBarrier("the window procedure of the tray companion",
+                                        [&] { return bound->HandleMessage(window, message, wParam, lParam); });
 }

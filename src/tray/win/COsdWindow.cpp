@@ -1,7 +1,6 @@
 #include "tray/win/COsdWindow.h"
 
 #include "skin/win/ScopedSelect.h"
-#include "skin/win/UniqueDc.h"
 #include "tray/win/BoundWindowProc.h"
 
 namespace {
@@ -102,7 +101,7 @@ void COsdWindow::Paint(HDC dc) const
 {
     RECT area{0, 0, m_size.cx, m_size.cy};
     if (m_background) {
-        UniqueDc memory = UniqueDc::CompatibleWith(dc);
+        UniqueDc memory = CreateCompatibleDc(dc);
         ScopedSelect select(memory.Get(), m_background.Get());
         BitBlt(dc, 0, 0, m_size.cx, m_size.cy, memory.Get(), 0, 0, SRCCOPY);
     } else {
@@ -122,7 +121,7 @@ void COsdWindow::Paint(HDC dc) const
     }
 }
 
-LRESULT COsdWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT COsdWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: {

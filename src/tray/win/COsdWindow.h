@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "skin/win/UniqueBitmap.h"
-#include "skin/win/UniqueGdiObject.h"
+#include "platform/win/WinHandles.h"
 #include "tray/COsdPlanner.h"
 
 // The on-screen display: a small window drawn on the skin's picture, above every other window,
@@ -31,7 +30,7 @@ public:
     void Hide() noexcept;
     [[nodiscard]] HWND Handle() const noexcept { return m_window; }
 
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static constexpr UINT_PTR kHideTimer = 1;

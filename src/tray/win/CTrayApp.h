@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "skin/win/UniqueHandle.h"
+#include "platform/win/WinHandles.h"
 
 // The companion's life: one copy per desktop (a second start ends at once, quietly), COM for
 // the device service, the installation's texts and fonts, the hidden window and its message

@@ -54,7 +54,7 @@ bool CTrayWindow::Create(HINSTANCE instance, const std::wstring& displayFace)
     return m_window != nullptr;
 }
 
-LRESULT CTrayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT CTrayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
         if (message == m_taskbarCreated && m_taskbarCreated != 0) {

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "platform/win/WinHandles.h"
 #include "tray/CTrayController.h"
 #include "tray/win/COsdWindow.h"
-#include "tray/win/UniqueWinEventHook.h"
 
 // The companion's hidden window: it owns the notification icon and its menu, follows the
 // foreground window through an event hook, refreshes slowly on a timer, and shows the
@@ -30,7 +30,7 @@ public:
 
     bool Create(HINSTANCE instance, const std::wstring& displayFace);
 
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static constexpr UINT_PTR kRefreshTimer = 1;

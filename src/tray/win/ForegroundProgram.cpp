@@ -1,6 +1,6 @@
 #include "tray/win/ForegroundProgram.h"
 
-#include "skin/win/UniqueHandle.h"
+#include "platform/win/WinHandles.h"
 
 std::wstring ProgramPathOfWindow(HWND window)
 {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "skin/win/UniqueRegKey.h"
+#include "platform/win/WinHandles.h"
 
 namespace TraySettings {
 
@@ -26,7 +26,7 @@ bool ReadDisplaysOn() noexcept
 void WriteDisplaysOn(bool on) noexcept
 {
     UniqueRegKey key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kUserKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Receive(), nullptr) !=
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kUserKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
         ERROR_SUCCESS)
         return;
     const DWORD value = on ? 1 : 0;
