@@ -40,9 +40,24 @@ def main():
                VANTIX_WINEPREFIX=prefix, PERAXIL_SIM_DIR=vw.windows_path(os.path.join(prefix, "store")))
     drive = os.path.join(prefix, "drive_c")
 
-    def wine(*command, check=True):
+    def wine(*command, check=True, deadline=180):
+        # A deadline on every command: a program that never ends fails the test, never hangs it.
         return subprocess.run(["wine", *command], env=env, stdin=subprocess.DEVNULL, capture_output=True,
-                              text=True, check=check)
+                              text=True, check=check, timeout=deadline)
+
+    def running(program):
+        """Whether a process of this prefix runs `program` (its command line names it)."""
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    if f"WINEPREFIX={prefix}".encode() not in f.read().split(b"\0"):
+                        continue
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    if program.encode() in f.read():
+                        return True
+            except OSError:
+                pass
+        return False
 
     def value(key, name):
         result = wine("reg", "query", key, "/v", name, check=False)
@@ -113,13 +128,23 @@ def main():
         refused = wine(installer, "/S", check=False)
         assert refused.returncode == 2, f"install over a running configurator exited {refused.returncode}"
         wine("taskkill", "/IM", "Vantix.exe", check=False)
-        vw.wait_for(lambda: not any("Peraxil" in w[1] and w[4] >= 900 for w in vw.visible_windows()),
-                    "the configurator to close")
+        vw.wait_for(lambda: not running("Vantix.exe"), "the configurator's process to end", deadline=60)
 
         step("second install refused; uninstalling")
-        wine(os.path.join(folder, "Uninstall.exe").replace(drive, "C:").replace("/", "\\"), "/S")
-        vw.wait_for(lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), "the uninstaller to finish",
+        # As Windows' own uninstall does: the uninstaller started from a copy outside the folder
+        # it removes, told the folder (_?=), so its end is the end of the work and its exit code
+        # says how it went. The tray companion the configurator started is still running.
+        assert running("Peraxil1800Tray.exe"), "the configurator did not start its tray companion"
+        copy_folder = os.path.join(drive, "uninstall-copy")
+        os.makedirs(copy_folder)
+        shutil.copy(os.path.join(folder, "Uninstall.exe"), copy_folder)
+        # _?= ends the command line unquoted, spaces and all: cmd passes it on as it stands.
+        uninstall = wine("cmd", "/c", f"C:\\uninstall-copy\\Uninstall.exe /S _?={install_dir}", check=False,
+                         deadline=240)
+        assert uninstall.returncode == 0, f"silent uninstall exited {uninstall.returncode}"
+        vw.wait_for(lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), "the uninstaller's files to go",
                     deadline=60)
+        vw.wait_for(lambda: not running("Peraxil1800Tray.exe"), "the tray companion to end", deadline=60)
         left = sorted(os.path.relpath(os.path.join(d, f), folder) for d, _, files in os.walk(folder) for f in files)
         assert left == [os.path.join("save", "Racing.dnp")], f"left behind: {left}"
         assert not os.path.exists(os.path.join(drive, MENU)), "the Start-menu folder is left"
