@@ -2,10 +2,7 @@
 
 namespace tray {
 
-CTrayController::CTrayController(ITrayDevice& device, CTrayTexts texts)
-    : m_device(device), m_texts(std::move(texts))
-{
-}
+CTrayController::CTrayController(ITrayDevice& device, CTrayTexts texts) : m_device(device), m_texts(std::move(texts)) {}
 
 std::optional<OsdMessage> CTrayController::Refresh(std::wstring_view foregroundPath)
 {

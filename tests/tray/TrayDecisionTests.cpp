@@ -69,8 +69,9 @@ TEST(ProfileSwitcherTest, AProgramWithoutItsSwitchOrAnEmptyPathTiesNothing)
 
 TEST(ProfileSwitcherTest, TwoProfilesTiedToOneProgramTheFirstInTheMousesOrderWins)
 {
-    const auto mouse = Mouse(1, {{1, L"Default"}, {4, L"Second", kGame, false}, {2, L"Racing", kGame, true},
-                                 {3, L"Racing too", kGame, true}});
+    const auto mouse = Mouse(
+        1,
+        {{1, L"Default"}, {4, L"Second", kGame, false}, {2, L"Racing", kGame, true}, {3, L"Racing too", kGame, true}});
     EXPECT_EQ(CProfileSwitcher::TiedProfile(mouse, kGame)->name, L"Racing");
 }
 

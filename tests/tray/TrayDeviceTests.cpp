@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "TraySnapshots.h"
 #include "device/MouseTestSupport.h"
 #include "platform/Utf16.h"
 #include "tray/CTrayController.h"
 #include "tray/CTrayDevice.h"
-#include "TraySnapshots.h"
 
 using traytest::kGame;
 
 namespace {
-
 
 // The configurator's side: the stored "Default" (active) and a "Racing" profile tied to the
 // game, one macro, written as Apply does.

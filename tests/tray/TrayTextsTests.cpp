@@ -26,7 +26,8 @@ void WriteLanguage(const TempFolder& program, const std::wstring& name, std::wst
 TEST(TrayTextsTest, TheRegistrysLanguageWithEnglishAsFallback)
 {
     TempFolder program;
-    WriteLanguage(program, L"English.lng", L"English\r\nnote\r\nTrayExit\r\nExit\r\nTrayDisplays\r\nOn-screen displays\r\n");
+    WriteLanguage(program, L"English.lng",
+                  L"English\r\nnote\r\nTrayExit\r\nExit\r\nTrayDisplays\r\nOn-screen displays\r\n");
     WriteLanguage(program, L"German.lng", L"Deutsch\r\nnote\r\nTray Exit\r\nBeenden\r\n");
 
     const auto german = tray::CTrayTexts::Load(program.Path(), L"german");

@@ -56,47 +56,43 @@ bool CTrayWindow::Create(HINSTANCE instance, const std::wstring& displayFace)
 
 LRESULT CTrayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        if (message == m_taskbarCreated && m_taskbarCreated != 0) {
-            AddIcon();
-            return 0;
-        }
-        switch (message) {
-        case WM_CREATE:
-            m_window = window;
-            OnCreated();
-            return 0;
-        case kIconMessage:
-            switch (LOWORD(lParam)) {
-            case WM_CONTEXTMENU:
-            case NIN_SELECT:
-            case NIN_KEYSELECT:
-                ShowMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
-                break;
-            case WM_LBUTTONDBLCLK:
-                OpenConfigurator();
-                break;
-            default:
-                break;
-            }
-            return 0;
-        case WM_TIMER:
-            if (wParam == kRefreshTimer)
-                Refresh();
-            return 0;
-        case WM_DESTROY:
-            g_hookTarget = nullptr;
-            m_hook.Reset();
-            KillTimer(window, kRefreshTimer);
-            RemoveIcon();
-            m_window = nullptr;
-            PostQuitMessage(0);
-            return 0;
+    if (message == m_taskbarCreated && m_taskbarCreated != 0) {
+        AddIcon();
+        return 0;
+    }
+    switch (message) {
+    case WM_CREATE:
+        m_window = window;
+        OnCreated();
+        return 0;
+    case kIconMessage:
+        switch (LOWORD(lParam)) {
+        case WM_CONTEXTMENU:
+        case NIN_SELECT:
+        case NIN_KEYSELECT:
+            ShowMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+            break;
+        case WM_LBUTTONDBLCLK:
+            OpenConfigurator();
+            break;
         default:
             break;
         }
-    } catch (...) {
-        // Nothing crosses back into the system; the next event starts afresh.
+        return 0;
+    case WM_TIMER:
+        if (wParam == kRefreshTimer)
+            Refresh();
+        return 0;
+    case WM_DESTROY:
+        g_hookTarget = nullptr;
+        m_hook.Reset();
+        KillTimer(window, kRefreshTimer);
+        RemoveIcon();
+        m_window = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -121,10 +117,7 @@ void CALLBACK CTrayWindow::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, L
 {
     if (event != EVENT_SYSTEM_FOREGROUND || g_hookTarget == nullptr)
         return;
-    try {
-        g_hookTarget->OnForeground(window);
-    } catch (...) {
-    }
+    platform::win::CallAtBarrier("the tray companion's foreground event", [&] { g_hookTarget->OnForeground(window); });
 }
 
 void CTrayWindow::OnForeground(HWND window)

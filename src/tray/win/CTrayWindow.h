@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <string>
@@ -36,8 +37,8 @@ private:
     static constexpr UINT_PTR kRefreshTimer = 1;
     static constexpr UINT kIconId = 1;
 
-    static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
-                                    DWORD thread, DWORD time) noexcept;
+    static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD thread,
+                                    DWORD time) noexcept;
 
     void OnCreated();
     void OnForeground(HWND window);

@@ -22,6 +22,5 @@ std::wstring ProgramPathOfWindow(HWND window)
 bool IsOwnWindow(HWND window) noexcept
 {
     DWORD processId = 0;
-    return window != nullptr && GetWindowThreadProcessId(window, &processId) != 0 &&
-           processId == GetCurrentProcessId();
+    return window != nullptr && GetWindowThreadProcessId(window, &processId) != 0 && processId == GetCurrentProcessId();
 }

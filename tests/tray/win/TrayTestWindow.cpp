@@ -31,9 +31,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     windowClass.hbrBackground = CreateSolidBrush(RGB(0x30, 0x50, 0x90));
     windowClass.lpszClassName = L"TrayTestWindow";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, arguments[1], WS_POPUP | WS_BORDER | WS_VISIBLE,
-                                  _wtoi(arguments[2]), _wtoi(arguments[3]), 300, 200, nullptr, nullptr, instance,
-                                  nullptr);
+    HWND window =
+        CreateWindowExW(0, windowClass.lpszClassName, arguments[1], WS_POPUP | WS_BORDER | WS_VISIBLE,
+                        _wtoi(arguments[2]), _wtoi(arguments[3]), 300, 200, nullptr, nullptr, instance, nullptr);
     LocalFree(arguments);
     if (window == nullptr)
         return 1;
