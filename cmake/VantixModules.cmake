@@ -50,6 +50,8 @@ vantix_module(controls_core   FOLDER src/controls/core   KIND portable TARGETS v
               USES skin_layout)
 vantix_module(simulator       FOLDER simulator           KIND portable TARGETS vantix_simulator
               USES device_service)
+vantix_module(tray            FOLDER src/tray            KIND portable TARGETS vantix_tray
+              USES device skin)
 
 # Windows layers -----------------------------------------------------------------------------
 vantix_module(platform_win    FOLDER src/platform/win    KIND windows  TARGETS vantix_platform_win
@@ -64,6 +66,8 @@ vantix_module(controls        FOLDER src/controls        KIND windows  TARGETS v
               USES skin_win macro_win controls_core)
 vantix_module(app             FOLDER src/VantixApp       KIND windows  TARGETS vantix_app vantix_program
               USES controls device_win macro_win)
+vantix_module(tray_win        FOLDER src/tray/win        KIND windows  TARGETS vantix_tray_win vantix_tray_program
+              USES tray device_win skin_win)
 vantix_module(simulator_com   FOLDER simulator/com       KIND windows  TARGETS PeraxilSim
               USES simulator platform_win)
 

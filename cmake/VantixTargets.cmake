@@ -342,3 +342,17 @@ function(vantix_benchmark name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} benchmark::benchmark_main)
     _vantix_project_warnings(${name})
 endfunction()
+
+# --- application manifests -------------------------------------------------------------------
+
+# Writes the application manifest of a program (cmake/Application.manifest.in) into the current
+# binary folder and sets <out_var> to its path, for the program's resource script to embed.
+function(vantix_application_manifest out_var)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "PROGRAM;NAME;DESCRIPTION" "")
+    set(MANIFEST_PROGRAM "${ARG_PROGRAM}")
+    set(MANIFEST_NAME "${ARG_NAME}")
+    set(MANIFEST_DESCRIPTION "${ARG_DESCRIPTION}")
+    set(manifest "${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}.manifest")
+    configure_file("${PROJECT_SOURCE_DIR}/cmake/Application.manifest.in" "${manifest}" @ONLY)
+    set(${out_var} "${manifest}" PARENT_SCOPE)
+endfunction()

@@ -42,7 +42,7 @@ PACKAGES=(
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core librsvg2-bin fonts-liberation2 fonts-noto-cjk
     googletest libgtest-dev libgmock-dev libpugixml-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    dpkg-dev xz-utils python3
+    dpkg-dev xz-utils python3 nsis
 )
 
 install_missing_packages() {

@@ -166,15 +166,25 @@ run_tree() {
     # about once in a thousand test processes). A failed test is run once more under Wine, so
     # such a start counts as nothing; a test that fails twice fails.
     [[ $tree == win64 ]] && retry=(--repeat until-pass:2)
-    ctest --preset "$tree" "${retry[@]}" </dev/null 2>&1 | tee "$log_file"
-    rc=${PIPESTATUS[0]}
-    TIMINGS+=("$(printf '%-24s %4d s%s' "$tree ctest" $((SECONDS - start)) "$([[ $rc -eq 0 ]] || echo '  FAILED')")")
-    if ! count_results "$log_file"; then
-        step_failed "$tree: ctest (no result line)"
-    elif [[ $rc -ne 0 ]] && ! grep -qE ' [1-9][0-9]* tests? failed out of' "$log_file"; then
-        # ctest failed without a failed test (a discovery error, say): count it once.
-        step_failed "$tree: ctest exited $rc"
-    fi
+    # Tests labelled "slow" (the installer in a fresh Wine prefix) run once, after the others
+    # and never again on failure.
+    local passes=("-LE slow") pass
+    [[ $tree == win64 ]] && passes+=("-L slow")
+    for pass in "${passes[@]}"; do
+        # shellcheck disable=SC2086
+        ctest --preset "$tree" $pass "${retry[@]}" </dev/null 2>&1 | tee "$log_file"
+        rc=${PIPESTATUS[0]}
+        TIMINGS+=("$(printf '%-24s %4d s%s' "$tree ctest $pass" $((SECONDS - start)) "$([[ $rc -eq 0 ]] || echo '  FAILED')")")
+        if ! count_results "$log_file"; then
+            step_failed "$tree: ctest $pass (no result line)"
+        elif [[ $rc -ne 0 ]] && ! grep -qE ' [1-9][0-9]* tests? failed out of' "$log_file"; then
+            # ctest failed without a failed test (a discovery error, say): count it once.
+            step_failed "$tree: ctest $pass exited $rc"
+        fi
+        start=$SECONDS
+        retry=()
+        log_file="$LOG_DIR/ctest-$tree-slow.log"
+    done
     if [[ $tree == win64 ]]; then
         WINEPREFIX="$ROOT/.cache/wine" wineserver -k 2>/dev/null || true
         WINEPREFIX="$ROOT/.cache/wine" timeout 30 wineserver -w 2>/dev/null || true

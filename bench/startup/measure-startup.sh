@@ -5,6 +5,11 @@
 #
 # Usage: bench/startup/measure-startup.sh [RUNS]      (default 5)
 # Environment: VANTIX_BUILD_DIR  the win64 build tree (default build/win64)
+#              VANTIX_BENCH_PROGRAM  the program measured (default Vantix.exe; Peraxil1800Tray.exe
+#                                    measures the tray companion up to its icon and first read
+#                                    of the mouse; see bench/startup/measure-tray.sh)
+#              VANTIX_BENCH_EXE, VANTIX_BENCH_EMPTY_EXE  other copies of the two programs to
+#                                    measure (measure-tray.sh measures them as shipped)
 #              DISPLAY           the X display to use; without one a private Xvfb is started
 #
 # How it is observed: both programs write one trace line (OutputDebugStringW) when their main
@@ -18,8 +23,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 RUNS=${1:-5}
 BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
-VANTIX="$BUILD_DIR/program/Vantix.exe"
-EMPTY="$BUILD_DIR/bench/startup/EmptyDialog.exe"
+VANTIX=${VANTIX_BENCH_EXE:-$BUILD_DIR/program/${VANTIX_BENCH_PROGRAM:-Vantix.exe}}
+EMPTY=${VANTIX_BENCH_EMPTY_EXE:-$BUILD_DIR/bench/startup/EmptyDialog.exe}
 XVFB_PID=""
 
 cleanup() {
@@ -53,7 +58,10 @@ wine_run, vantix, empty, runs, store = sys.argv[1], sys.argv[2], sys.argv[3], in
 MARKER = "main window painted"
 TIMEOUT = 60.0
 
-def find_process(tag):
+def find_processes(tag):
+    """The Windows processes of one run, by their command lines: the program and what it
+    started (the configurator starts its tray companion, which inherits the marker)."""
+    found = {}
     for pid in os.listdir("/proc"):
         if not pid.isdigit():
             continue
@@ -62,11 +70,12 @@ def find_process(tag):
                 if f"VANTIX_BENCH_RUN={tag}".encode() not in f.read().split(b"\0"):
                     continue
             with open(f"/proc/{pid}/cmdline", "rb") as f:
-                if b".exe" in f.read():
-                    return int(pid)
+                command = f.read()
+            if b".exe" in command:
+                found[int(pid)] = command
         except OSError:
             pass
-    return None
+    return found
 
 def peak_kib(pid):
     with open(f"/proc/{pid}/status") as f:
@@ -88,10 +97,17 @@ def measure(exe):
             break
         if time.monotonic() - start > TIMEOUT:
             break
-    pid = find_process(tag)
+    processes = find_processes(tag)
+    name = os.path.basename(exe).encode()
+    pid = next((p for p, command in processes.items() if name in command), None)
     memory = peak_kib(pid) if pid else None
-    if pid:
-        os.kill(pid, signal.SIGTERM)
+    # Nothing of a run outlives it: a tray companion left running would make the next
+    # measurement of the tray a second copy that ends at once.
+    for other in processes:
+        try:
+            os.kill(other, signal.SIGTERM)
+        except OSError:
+            pass
     try:
         proc.wait(timeout=20)
     except subprocess.TimeoutExpired:
@@ -121,7 +137,9 @@ vt, vm = summary(vantix)
 et, em = summary(empty)
 print()
 print(f"median over {runs} runs       first complete paint   peak memory (VmHWM)")
-print(f"  Vantix.exe             {vt * 1000:9.1f} ms        {vm / 1024:8.1f} MiB")
-print(f"  EmptyDialog.exe        {et * 1000:9.1f} ms        {em / 1024:8.1f} MiB")
-print(f"  ratio Vantix / empty   {vt / et:9.2f}           {vm / em:8.2f}")
+name = os.path.basename(vantix)
+print(f"  {name:22s} {vt * 1000:9.1f} ms        {vm / 1024:8.1f} MiB")
+print(f"  {'EmptyDialog.exe':22s} {et * 1000:9.1f} ms        {em / 1024:8.1f} MiB")
+print(f"  ratio program / empty  {vt / et:9.2f}           {vm / em:8.2f}")
+print(f"  difference             {(vt - et) * 1000:9.1f} ms        {(vm - em) / 1024:8.1f} MiB")
 PY

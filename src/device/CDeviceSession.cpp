@@ -538,6 +538,14 @@ bool CDeviceSession::HasProfile(const IMouseProfile& profile)
     return profiles && svc::Succeeded(profiles->FindById(profile.GetGuid(), stored.Put()));
 }
 
+bool CDeviceSession::ActivateProfile(const Guid& id)
+{
+    auto profiles = Profiles();
+    svc::ComPtr<svc::IDeviceProfile> stored;
+    return profiles && !id.IsNull() && svc::Succeeded(profiles->FindById(id, stored.Put())) &&
+           svc::Succeeded(profiles->SetActive(stored.Get()));
+}
+
 bool CDeviceSession::ImportMacro(const std::wstring& path, IMouseConfig& config)
 {
     auto macros = Macros();

@@ -46,6 +46,8 @@ public:
     bool ImportProfile(const std::wstring& path, IMouseConfig& config);
     bool ExportProfile(const std::wstring& path, const IMouseProfile& profile);
     bool HasProfile(const IMouseProfile& profile);
+    // Makes the stored profile with this id the active one; nothing else is written.
+    bool ActivateProfile(const Guid& id);
     bool ImportMacro(const std::wstring& path, IMouseConfig& config);
     bool ExportMacro(const std::wstring& path, const CMacro& macro);
     bool HasMacro(const CMacro& macro);

@@ -297,6 +297,11 @@ bool CMouse::HasMacro(CMacro* macro)
     return WithConnection(false, [&] { return Session().HasMacro(*macro); });
 }
 
+bool CMouse::ActivateProfile(const Guid& id)
+{
+    return WithConnection(false, [&] { return Session().ActivateProfile(id); });
+}
+
 bool CMouse::ImportProfile(const std::wstring& path, IMouseConfig* config)
 {
     if (config == nullptr)

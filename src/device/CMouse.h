@@ -49,6 +49,12 @@ public:
     void GetSecondaryVersion(std::wstring& text) const override { text = m_secondaryVersion; }
     uint32_t GetProductId() const override { return m_capabilities.productId; }
 
+    // Makes one stored profile active on the mouse over a connection of its own, writing
+    // nothing else: a companion program that holds no configuration of its own switches
+    // profiles this way without overwriting what the configurator stored. Needs the product
+    // id Initialize set.
+    bool ActivateProfile(const Guid& id);
+
     // The pause after a write; tests and measurements shorten it.
     void SetSettleTime(std::chrono::milliseconds settle) noexcept { m_settleTime = settle; }
     [[nodiscard]] const std::vector<uint32_t>& GetAssignableButtons() const noexcept { return m_capabilities.buttons; }

@@ -38,6 +38,27 @@ Process StartProgram(const std::wstring& storeFolder)
     return process;
 }
 
+constexpr wchar_t kTrayWindowClass[] = L"Peraxil1800Tray";
+
+// Ends the tray companion the program started, by the way the companion's own menu does (its
+// window closes), and waits for its process: a companion left running would serve later tests
+// with this test's mouse store. Ends it by force only when it does not close in time.
+void EndTrayCompanion()
+{
+    HWND tray = FindWindowW(kTrayWindowClass, nullptr);
+    if (tray == nullptr)
+        return;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tray, &processId);
+    UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+    PostMessageW(tray, WM_CLOSE, 0, 0);
+    if (process && WaitForSingleObject(process.Get(), 20000) != WAIT_OBJECT_0)
+    {
+        TerminateProcess(process.Get(), 1);
+        (void)WaitForSingleObject(process.Get(), 20000);
+    }
+}
+
 int CountMainWindows()
 {
     int count = 0;
@@ -61,6 +82,8 @@ protected:
             if (WaitForSingleObject(first.process.Get(), 20000) != WAIT_OBJECT_0)
                 TerminateProcess(first.process.Get(), 1);
         }
+        // The program started its tray companion; it must not outlive the test.
+        EndTrayCompanion();
     }
 
     TempFolder store;
@@ -70,9 +93,12 @@ protected:
 TEST_F(SingleInstanceTest, SecondCopyBringsTheFirstForwardAndEnds)
 {
     ASSERT_EQ(CountMainWindows(), 0) << "another copy of the program is running";
+    ASSERT_EQ(FindWindowW(kTrayWindowClass, nullptr), nullptr) << "a tray companion is running";
     first = StartProgram(store.Path());
     ASSERT_TRUE(first.process);
     ASSERT_TRUE(PumpUntil([] { return FindWindowW(CVantixApp::kInstanceName, nullptr) != nullptr; }, kStartWaitRounds));
+    // Every start-up starts the tray companion beside the program.
+    EXPECT_TRUE(PumpUntil([] { return FindWindowW(kTrayWindowClass, nullptr) != nullptr; }, kStartWaitRounds));
     HWND running = FindWindowW(CVantixApp::kInstanceName, nullptr);
 
     Process second = StartProgram(store.Path());

@@ -60,6 +60,14 @@ struct RegistryKeyTraits
     static void Close(HKEY key) noexcept { RegCloseKey(key); }
 };
 
+// An event hook from SetWinEventHook: UnhookWinEvent.
+struct WinEventHookTraits
+{
+    using Handle = HWINEVENTHOOK;
+    static constexpr HWINEVENTHOOK Invalid() noexcept { return nullptr; }
+    static void Close(HWINEVENTHOOK hook) noexcept { UnhookWinEvent(hook); }
+};
+
 }  // namespace platform::win
 
 using UniqueBitmap = platform::UniqueResource<platform::win::GdiObjectTraits<HBITMAP>>;
@@ -71,6 +79,7 @@ using UniqueDc = platform::UniqueResource<platform::win::MemoryDcTraits>;
 using UniqueGlobal = platform::UniqueResource<platform::win::GlobalMemoryTraits>;
 using UniqueHandle = platform::UniqueResource<platform::win::KernelHandleTraits>;
 using UniqueRegKey = platform::UniqueResource<platform::win::RegistryKeyTraits>;
+using UniqueWinEventHook = platform::UniqueResource<platform::win::WinEventHookTraits>;
 
 // A memory device context compatible with `dc` (the screen when null).
 [[nodiscard]] inline UniqueDc CreateCompatibleDc(HDC dc) noexcept
