@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <string>
 
 #include "VantixApp/LinkAddresses.h"
@@ -18,6 +17,7 @@
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/CTextItem.h"
+#include "skin/win/WindowFocus.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -255,7 +255,7 @@ void CVantixAppDlg::MarkDirty(TransferFlags mask)
 void CVantixAppDlg::EnableApply(bool enable)
 {
     if (CGUIItem* apply = Bound(ItemId::BUTTON_APPLY))
-        EnableWindow(apply->ItemWindow(), enable ? TRUE : FALSE);
+        EnableKeepingFocus(apply->ItemWindow(), enable);
 }
 
 bool CVantixAppDlg::Apply()
@@ -391,7 +391,7 @@ bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
     for (const LinkAddress& link : kLinkAddresses)
         if (link.item == identifier)
         {
-            OpenAddress(link.address.data());
+            m_shellOpener(std::wstring(link.address));
             return true;
         }
     switch (identifier)
@@ -414,18 +414,19 @@ bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
     }
 }
 
-void CVantixAppDlg::OpenManual() const
+void CVantixAppDlg::SetShellOpener(ShellOpener opener)
 {
-    const std::wstring& directory = CSkinEnvironment::Instance().ProgramDirectory();
-    std::wstring path(directory.size() + std::size(kManualFormat), L'\0');
-    const int length = std::swprintf(path.data(), path.size(), kManualFormat, directory.c_str());
-    path.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    ShellExecuteW(nullptr, L"OPEN", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    m_shellOpener = opener ? std::move(opener) : ShellOpener(&OpenWithShell);
 }
 
-void CVantixAppDlg::OpenAddress(const wchar_t* address)
+void CVantixAppDlg::OpenManual() const
 {
-    ShellExecuteW(nullptr, L"OPEN", address, nullptr, nullptr, SW_SHOWNORMAL);
+    m_shellOpener(ManualPath(CSkinEnvironment::Instance().ProgramDirectory()));
+}
+
+void CVantixAppDlg::OpenWithShell(const std::wstring& target)
+{
+    ShellExecuteW(nullptr, L"OPEN", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CVantixAppDlg::OnOK()

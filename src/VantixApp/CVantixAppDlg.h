@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <span>
 #include <unordered_map>
 
@@ -37,6 +39,10 @@ public:
 
     // Pop-ups go through `presenter` (not owned); null restores the modal pop-ups.
     void SetPopupPresenter(IPopupPresenter* presenter) noexcept;
+    // Opens the manual and the link buttons' addresses; the shell's "open" unless replaced
+    // (an empty function restores it).
+    using ShellOpener = std::function<void(const std::wstring&)>;
+    void SetShellOpener(ShellOpener opener);
 
     CVantixConfig& Config() override { return *m_config; }
     IMouseDevice& Device() override { return *m_device; }
@@ -92,7 +98,7 @@ private:
     [[nodiscard]] CGUIItem* FindSender(HWND window) const;
     [[nodiscard]] bool IsRecording() const;
     void OpenManual() const;
-    static void OpenAddress(const wchar_t* address);
+    static void OpenWithShell(const std::wstring& target);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
 
     CVantixConfig* m_config;
@@ -108,6 +114,7 @@ private:
     CDeviceListener m_listener;
     CPopupPresenter m_modalPopups;
     IPopupPresenter* m_popups = &m_modalPopups;
+    ShellOpener m_shellOpener = &OpenWithShell;
     // The behaviours of the page table's rows, by page index; null where a row has none.
     std::array<std::unique_ptr<IVantixPage>, PageBit::kPageCount> m_behaviours;
 };

@@ -12,6 +12,7 @@
 #include "device/DevicePath.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CTextItem.h"
+#include "support/XInputScript.h"
 
 namespace {
 
@@ -333,6 +334,96 @@ TEST_F(MainWindowApplyTest, ApplyThatCannotReachTheMouseWarnsAndCloses)
     ASSERT_EQ(popups.requests.size(), 1u);
     EXPECT_EQ(popups.requests[0].layoutFile, L"NoMousePopup.xml");
     EXPECT_TRUE(WaitUntilClosed());
+}
+
+// The window run modally, as the program runs it, and driven by real keys and clicks: the
+// dialog manager's Enter, Escape and F1 need the focus inside the window.
+class MainWindowKeyboardTest : public MainWindowTest
+{
+protected:
+    static constexpr INT_PTR kTimedOut = 99;
+
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        Prepare();
+        window->SetShellOpener([this](const std::wstring& target) { opened.push_back(target); });
+    }
+
+    [[nodiscard]] std::wstring ClickOn(int32_t identifier) const
+    {
+        HWND item = ItemWindow(identifier);
+        RECT client{};
+        GetClientRect(item, &client);
+        return CXInputScript::MoveTo(item, client.right / 2, client.bottom / 2) + L" click 1";
+    }
+
+    [[nodiscard]] bool ApplyDone() const
+    {
+        return !mouse->IsTransferring() && !IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY));
+    }
+
+    // Focuses the window, turns the light off and applies with the mouse, then runs `keys`.
+    CXInputScript ApplyThenKeys(std::function<bool()> ready, const std::wstring& keys)
+    {
+        CXInputScript script;
+        script.Then([this] { return IsWindowVisible(window->Handle()) != FALSE; },
+                    [this] { return L"windowfocus --sync " + CXInputScript::XWindowOf(window->Handle()); })
+            .Then([] { return true; }, [this] { return ClickOn(ItemId::BUTTON_LIGHTINGMAINTENANCE); })
+            .Then([this] { return window->IsPageShown(PageBit::kLighting); },
+                  [this] { return ClickOn(ItemId::GLOW_LEDOFF); })
+            .Then([this] { return IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)) != FALSE; },
+                  [this] { return ClickOn(ItemId::BUTTON_APPLY); })
+            .Then([this, ready] { return ApplyDone() && ready(); }, keys);
+        return script;
+    }
+
+    // Runs the window modally while `script` drives it; kTimedOut when it did not close.
+    INT_PTR RunModalWith(CXInputScript& script)
+    {
+        static CVantixAppDlg* s_dialog = nullptr;
+        s_dialog = window.get();
+        const UINT_PTR guard = SetTimer(nullptr, 0, 30000, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (s_dialog != nullptr && s_dialog->Handle() != nullptr)
+                EndDialog(s_dialog->Handle(), kTimedOut);
+        });
+        script.Start();
+        const INT_PTR result = window->RunModal();
+        script.Stop();
+        KillTimer(nullptr, guard);
+        s_dialog = nullptr;
+        return result;
+    }
+
+    std::vector<std::wstring> opened;
+};
+
+TEST_F(MainWindowKeyboardTest, HelpButtonOpensTheManualOfTheProgramFolder)
+{
+    ASSERT_TRUE(window->CreateModeless(nullptr));
+    Click(ItemId::BUTTON_HELP);
+    SendMessageW(window->Handle(), WM_HELP, 0, 0);
+    const std::wstring manual = ProgramFolder() + L"Manuals\\index.html";
+    EXPECT_EQ(opened, std::vector<std::wstring>({manual, manual}));
+    EXPECT_NE(GetFileAttributesW(manual.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainWindowKeyboardTest, AfterApplyF1StillOpensTheManualAndEscapeCloses)
+{
+    CXInputScript script = ApplyThenKeys([] { return true; }, L"key F1");
+    script.Then([this] { return opened.size() == 1; }, L"key Escape");
+    EXPECT_EQ(RunModalWith(script), IDCANCEL) << std::string(script.Failure().begin(), script.Failure().end());
+    EXPECT_TRUE(script.Finished());
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], ProgramFolder() + L"Manuals\\index.html");
+    EXPECT_FALSE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowKeyboardTest, AfterApplyEnterStillMeansOk)
+{
+    CXInputScript script = ApplyThenKeys([] { return true; }, L"key Return");
+    EXPECT_EQ(RunModalWith(script), IDOK) << std::string(script.Failure().begin(), script.Failure().end());
+    EXPECT_TRUE(script.Finished());
 }
 
 class MainWindowLightingTest : public MainWindowTest
