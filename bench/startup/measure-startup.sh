@@ -6,6 +6,10 @@
 # Usage: bench/startup/measure-startup.sh [RUNS]      (default 5)
 # Environment: VANTIX_BUILD_DIR  the win64 build tree (default build/win64)
 #              DISPLAY           the X display to use; without one a private Xvfb is started
+#              VANTIX_WINEPREFIX the Wine prefix (default .cache/wine)
+#
+# Every Wine command runs on that display: a wineserver of the prefix left on another display
+# (or none) is restarted first (scripts/wine-display.sh).
 #
 # How it is observed: both programs write one trace line (OutputDebugStringW) when their main
 # window's first paint is complete (a zero timer fires only once no paint is pending). Wine
@@ -16,6 +20,9 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=../../scripts/wine-display.sh
+source "$ROOT/scripts/wine-display.sh"
+export VANTIX_WINEPREFIX=${VANTIX_WINEPREFIX:-$ROOT/.cache/wine}
 RUNS=${1:-5}
 BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
 VANTIX="$BUILD_DIR/program/Vantix.exe"
@@ -24,6 +31,9 @@ XVFB_PID=""
 
 cleanup() {
     if [[ -n $XVFB_PID ]]; then
+        # The prefix's server belongs to the private display: it ends with it.
+        WINEPREFIX=$VANTIX_WINEPREFIX wineserver -k 2>/dev/null || true
+        WINEPREFIX=$VANTIX_WINEPREFIX timeout 30 wineserver -w 2>/dev/null || true
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
     fi
@@ -42,6 +52,7 @@ if [[ -z ${DISPLAY:-} ]]; then
     export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
     rm -f "$fd_file"
 fi
+wine_display_ready "$VANTIX_WINEPREFIX"
 
 STORE=$(mktemp -d)
 trap 'rm -rf "$STORE"; cleanup' EXIT
