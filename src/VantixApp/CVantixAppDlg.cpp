@@ -162,7 +162,7 @@ void CVantixAppDlg::GiveOwnerWindows(HWND owner)
 
 void CVantixAppDlg::ReadFromDevice()
 {
-    (void)m_device->Transfer(m_config, TransferDirection::Read, TransferFlag::kAll);
+    const bool complete = m_device->Transfer(m_config, TransferDirection::Read, TransferFlag::kAll);
     if (m_config->GetActiveProfile() == nullptr && m_config->GetProfileAt(0) != nullptr)
         m_config->SetActiveProfile(m_config->GetProfileAt(0));
     if (m_config->GetActiveProfile() == nullptr)
@@ -176,6 +176,20 @@ void CVantixAppDlg::ReadFromDevice()
             behaviour->OnMouseRead();
     m_dirtyMask = 0;
     EnableApply(false);
+    // The values read are shown; those that could not be read keep what was known of them.
+    if (!complete)
+        ShowWarning(kReadFailedPopup);
+}
+
+void CVantixAppDlg::OnTransferEnded()
+{
+    KillTimer(Handle(), kTransferTimer);
+    m_watchingTransfer = false;
+    const std::optional<bool> written = m_device->TakeWriteResult();
+    if (!written.has_value() || *written)
+        return;
+    ShowWarning(kApplyFailedPopup);
+    ReadFromDevice();
 }
 
 void CVantixAppDlg::RefreshAllPages()
@@ -263,7 +277,11 @@ bool CVantixAppDlg::Apply()
     if (m_device->IsTransferring())
         return false;
     if (m_device->Transfer(m_config, TransferDirection::Write, m_dirtyMask))
+    {
+        // Polled, not waited for: the window stays responsive while the mouse is written.
+        m_watchingTransfer = SetTimer(Handle(), kTransferTimer, kTransferPollMs, nullptr) != 0;
         return true;
+    }
     ShowWarning(kNoMousePopup);
     PostClose();
     return false;
@@ -293,6 +311,12 @@ void CVantixAppDlg::OnTimer(UINT_PTR timer)
     {
         KillTimer(Handle(), kPaintedTimer);
         OutputDebugStringW(kPaintedTrace);
+        return;
+    }
+    if (timer == kTransferTimer)
+    {
+        if (m_watchingTransfer && !m_device->IsTransferring())
+            OnTransferEnded();
         return;
     }
     if (timer != kDeviceMissingTimer || m_missingTimer == 0)

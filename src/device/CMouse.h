@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "device/CDeviceSession.h"
@@ -48,6 +50,7 @@ public:
     void GetFirmwareVersion(std::wstring& text) const override { text = m_firmwareVersion; }
     void GetSecondaryVersion(std::wstring& text) const override { text = m_secondaryVersion; }
     uint32_t GetProductId() const override { return m_capabilities.productId; }
+    std::optional<bool> TakeWriteResult() override { return std::exchange(m_writeResult, std::nullopt); }
 
     // The pause after a write; tests and measurements shorten it.
     void SetSettleTime(std::chrono::milliseconds settle) noexcept { m_settleTime = settle; }
@@ -78,4 +81,5 @@ private:
     std::wstring m_secondaryVersion;
     std::chrono::milliseconds m_settleTime = kSettleTime;
     std::shared_ptr<TransferJob> m_job;  // set while a worker exists: the transfer guard
+    std::optional<bool> m_writeResult;   // the finished worker's, until asked for
 };

@@ -12,6 +12,7 @@
 #include "device/DevicePath.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CTextItem.h"
+#include "simulator/SimOperation.h"
 #include "support/XInputScript.h"
 
 namespace {
@@ -424,6 +425,70 @@ TEST_F(MainWindowKeyboardTest, AfterApplyEnterStillMeansOk)
     CXInputScript script = ApplyThenKeys([] { return true; }, L"key Return");
     EXPECT_EQ(RunModalWith(script), IDOK) << std::string(script.Failure().begin(), script.Failure().end());
     EXPECT_TRUE(script.Finished());
+}
+
+// The mouse refuses part of an Apply: the user is told, and the window shows what it holds.
+class MainWindowRefusedApplyTest : public MainWindowTest
+{
+protected:
+    void ApplyLightOff()
+    {
+        Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+        Click(ItemId::GLOW_LEDOFF);
+        Click(ItemId::BUTTON_APPLY);
+    }
+    [[nodiscard]] bool WaitForPopups(size_t count)
+    {
+        return PumpUntil([this, count] { return popups.requests.size() >= count; });
+    }
+    [[nodiscard]] bool OnShownPressed() const
+    {
+        return dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::GLOW_LEDON))->IsChecked();
+    }
+};
+
+TEST_F(MainWindowRefusedApplyTest, ARefusedSensitivityWriteWarnsAndShowsTheMousesValue)
+{
+    Open();
+    const int32_t held = config->GetSensitivity();
+    const int32_t requested = held > 1 ? held - 1 : held + 1;
+    options.faults = {{sim::SimOperation::SensitivitySet, 1, true, svc::kFail}};
+    config->SetSensitivity(requested);
+    window->MarkDirty(TransferFlag::kResolution);
+    Click(ItemId::BUTTON_APPLY);
+    ASSERT_TRUE(WaitForPopups(1));
+    EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
+    options.faults.clear();
+    EXPECT_EQ(ReadStore().sensitivity, held);
+    EXPECT_EQ(config->GetSensitivity(), held);
+    PumpFor(5);
+    EXPECT_EQ(popups.requests.size(), 1u);
+}
+
+TEST_F(MainWindowRefusedApplyTest, ARefusedLightWriteWarnsAndShowsTheLightOn)
+{
+    Open();
+    options.faults = {{sim::SimOperation::LightTurnOff, 1, true, svc::kFail}};
+    ApplyLightOff();
+    ASSERT_TRUE(WaitForPopups(1));
+    EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
+    EXPECT_TRUE(config->GetGlowLight());
+    EXPECT_TRUE(OnShownPressed());
+    options.faults.clear();
+    EXPECT_TRUE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowRefusedApplyTest, ALightThatCannotBeReadBackIsToldToo)
+{
+    Open();
+    options.faults = {{sim::SimOperation::LightTurnOff, 1, true, svc::kFail},
+                      {sim::SimOperation::LightGetState, 1, true, svc::kFail}};
+    ApplyLightOff();
+    ASSERT_TRUE(WaitForPopups(2));
+    EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
+    EXPECT_EQ(popups.requests[1].layoutFile, CVantixAppDlg::kReadFailedPopup);
+    options.faults.clear();
+    EXPECT_TRUE(ReadStore().glowLight);
 }
 
 class MainWindowLightingTest : public MainWindowTest
