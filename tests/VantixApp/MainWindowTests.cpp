@@ -351,6 +351,8 @@ protected:
         window->SetShellOpener([this](const std::wstring& target) { opened.push_back(target); });
     }
 
+    static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
     [[nodiscard]] std::wstring ClickOn(int32_t identifier) const
     {
         HWND item = ItemWindow(identifier);
@@ -413,7 +415,7 @@ TEST_F(MainWindowKeyboardTest, AfterApplyF1StillOpensTheManualAndEscapeCloses)
 {
     CXInputScript script = ApplyThenKeys([] { return true; }, L"key F1");
     script.Then([this] { return opened.size() == 1; }, L"key Escape");
-    EXPECT_EQ(RunModalWith(script), IDCANCEL) << std::string(script.Failure().begin(), script.Failure().end());
+    EXPECT_EQ(RunModalWith(script), IDCANCEL) << Narrow(script.Failure());
     EXPECT_TRUE(script.Finished());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], ProgramFolder() + L"Manuals\\index.html");
@@ -423,7 +425,7 @@ TEST_F(MainWindowKeyboardTest, AfterApplyF1StillOpensTheManualAndEscapeCloses)
 TEST_F(MainWindowKeyboardTest, AfterApplyEnterStillMeansOk)
 {
     CXInputScript script = ApplyThenKeys([] { return true; }, L"key Return");
-    EXPECT_EQ(RunModalWith(script), IDOK) << std::string(script.Failure().begin(), script.Failure().end());
+    EXPECT_EQ(RunModalWith(script), IDOK) << Narrow(script.Failure());
     EXPECT_TRUE(script.Finished());
 }
 

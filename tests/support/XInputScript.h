@@ -69,6 +69,8 @@ public:
     {
         KillTimer(nullptr, m_timer);
         s_running = nullptr;
+        if (m_failure.empty() && m_next < m_steps.size())
+            m_failure = L"step " + std::to_wstring(m_next) + L" never became ready";
     }
     [[nodiscard]] bool Finished() const noexcept { return m_next == m_steps.size() && m_failure.empty(); }
 
