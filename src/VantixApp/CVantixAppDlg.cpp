@@ -61,6 +61,8 @@ void CVantixAppDlg::SetPopupPresenter(IPopupPresenter* presenter) noexcept
 bool CVantixAppDlg::OnInitDialog()
 {
     CGUIPanel::OnInitDialog();
+    // Centred on the screen at the size its background gave it.
+    CenterOver(nullptr);
     SetIcons();
     m_listener.Register(Handle());
     MakeLayered();

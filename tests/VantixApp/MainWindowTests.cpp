@@ -87,6 +87,18 @@ TEST_F(MainWindowPagesTest, OpensOnTheAssignPageWithTheProfileReadFromTheMouse)
     EXPECT_GT(std::wcslen(title), 0u);
 }
 
+TEST_F(MainWindowPagesTest, OpensCentredInTheWorkArea)
+{
+    Open();
+    RECT frame{};
+    GetWindowRect(window->Handle(), &frame);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    ASSERT_LT(frame.right - frame.left, work.right - work.left);
+    EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
+    EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
+}
+
 TEST_F(MainWindowPagesTest, EachPageShowsItsItemsAndHidesTheOthers)
 {
     Open();
