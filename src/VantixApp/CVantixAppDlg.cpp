@@ -72,6 +72,8 @@ bool CVantixAppDlg::OnInitDialog()
     CreatePages();
     GiveOwnerWindows(Handle());
     ShowPage(PageBit::kAssignButtons);
+    // Nothing has changed yet, whether or not the mouse answers.
+    EnableApply(false);
     m_productFlag = m_device->GetProductId() == ProductId::kPeraxil1800;
     if (m_device->IsConnected())
         ReadFromDevice();

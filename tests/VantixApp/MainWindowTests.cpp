@@ -488,6 +488,8 @@ TEST_F(MainWindowRefusedApplyTest, ARefusedLightWriteWarnsAndShowsTheLightOn)
     EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
     EXPECT_TRUE(config->GetGlowLight());
     EXPECT_TRUE(OnShownPressed());
+    const std::wstring& firmware = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_FIRMWAREVER))->Text();
+    EXPECT_EQ(firmware.find(L':'), firmware.rfind(L':')) << "the version is not appended twice";
     options.faults.clear();
     EXPECT_TRUE(ReadStore().glowLight);
 }
@@ -626,6 +628,19 @@ TEST_F(MainWindowPresenceTest, OtherDevicesAndArrivalsAreIgnored)
     PumpFor(20);
     EXPECT_TRUE(IsOpen());
     EXPECT_TRUE(popups.requests.empty());
+}
+
+TEST_F(MainWindowPresenceTest, WithoutAMouseApplyIsOffAndOnlyTheFirmwareVersionIsMissing)
+{
+    options.mouseAbsent = true;
+    Open();
+    EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)));
+    const std::wstring& program = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_DRIVERVER))->Text();
+    const std::wstring& firmware = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_FIRMWAREVER))->Text();
+    wchar_t version[32] = {};
+    std::swprintf(version, std::size(version), L": %d.%02d", VANTIX_VERSION_MAJOR, VANTIX_VERSION_MINOR);
+    EXPECT_TRUE(program.ends_with(version)) << std::string(program.begin(), program.end());
+    EXPECT_EQ(firmware.find(L':'), std::wstring::npos);
 }
 
 TEST_F(MainWindowPresenceTest, AbsentMouseAtStartWarnsAndCloses)
