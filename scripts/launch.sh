@@ -6,20 +6,31 @@
 #
 # Usage: scripts/launch.sh [LANGUAGE]
 #   LANGUAGE  the registry's "Language" value (English, German, French, ...); English by default
-# Environment: VANTIX_BUILD_DIR  the win64 build tree to use (default build/win64)
+# Environment:
+#   VANTIX_BUILD_DIR    the win64 build tree to use (default build/win64)
+#   VANTIX_WINEPREFIX   the Wine prefix (default .cache/wine); scripts/setup.sh creates it
+#   VANTIX_SCREENSHOT   where the headless screenshot goes (default build/launch-screenshot.png)
+#   VANTIX_NO_BUILD=1   use the build tree as it is (set-up still runs)
+#
+# The display comes first: every Wine command of the launch runs on the display the program
+# uses, and a wineserver of the prefix left running on another display (or none) is restarted
+# (scripts/wine-display.sh). Exits non-zero when the program's window does not appear.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-export WINEPREFIX="$ROOT/.cache/wine" WINEDEBUG=-all
+# shellcheck source=wine-display.sh
+source "$ROOT/scripts/wine-display.sh"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEDEBUG=-all
+export VANTIX_WINEPREFIX=${VANTIX_WINEPREFIX:-$ROOT/.cache/wine}
+export WINEPREFIX=$VANTIX_WINEPREFIX
 
 LANGUAGE=${1:-English}
 BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
 PROGRAM_DIR="$BUILD_DIR/program"
 PROGRAM_EXE="$PROGRAM_DIR/Vantix.exe"
 DEVICE_SERVICE_DLL="$BUILD_DIR/simulator/PeraxilSim.dll"
-SCREENSHOT="$ROOT/build/launch-screenshot.png"
+SCREENSHOT=${VANTIX_SCREENSHOT:-$ROOT/build/launch-screenshot.png}
 REGISTRY_KEY='HKLM\Software\Dunmo\Peraxil1800'
 WINDOW_NAME='Peraxil'
 XVFB_PID=""
@@ -33,6 +44,9 @@ cleanup() {
         wait "$PROGRAM_PID" 2>/dev/null || true
     fi
     if [[ -n $XVFB_PID ]]; then
+        # The prefix's server belongs to the private display: it ends with it.
+        wineserver -k 2>/dev/null || true
+        timeout 30 wineserver -w 2>/dev/null || true
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
     fi
@@ -41,6 +55,7 @@ trap cleanup EXIT
 
 build() {
     "$ROOT/scripts/setup.sh"
+    [[ ${VANTIX_NO_BUILD:-0} == 1 ]] && return 0
     log "building the win64 tree in $BUILD_DIR"
     cmake --preset win64 -B "$BUILD_DIR" >/dev/null
     cmake --build "$BUILD_DIR" -j2
@@ -126,8 +141,9 @@ start_program() {
 build
 log "program folder: $PROGRAM_DIR"
 [[ -f $PROGRAM_EXE ]] || { log "no $PROGRAM_EXE after the build"; exit 1; }
+ensure_display
+wine_display_ready "$WINEPREFIX"
 register_device_service
 write_registry
-ensure_display
 set_window_management
 start_program

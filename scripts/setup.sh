@@ -3,7 +3,7 @@
 #
 #   1. installs the Debian packages the build needs (apt-get only when something is missing),
 #   2. fetches Debian's pugixml source package into .cache/src/ (the win64 tree compiles it),
-#   3. creates the project's own Wine prefix in .cache/wine.
+#   3. creates the project's own Wine prefix in .cache/wine (or in $VANTIX_WINEPREFIX).
 #
 # On a machine where all of that is done it returns in a few seconds.
 set -euo pipefail
@@ -164,15 +164,15 @@ fetch_pugixml_source() {
 # 3. The project's Wine prefix
 # ---------------------------------------------------------------------------------------------
 create_wine_prefix() {
-    export WINEPREFIX="$CACHE/wine" WINEARCH=win64 WINEDEBUG=-all
+    export WINEPREFIX="${VANTIX_WINEPREFIX:-$CACHE/wine}" WINEARCH=win64 WINEDEBUG=-all
     # No Mono or Gecko: the program needs neither, and their installers would prompt.
     export WINEDLLOVERRIDES="mscoree,mshtml="
     local stamp="$WINEPREFIX/.vantix-prefix-ready"
     if [[ -f $stamp ]]; then
-        log "wine prefix: .cache/wine"
+        log "wine prefix: $WINEPREFIX"
         return
     fi
-    log "creating wine prefix .cache/wine (once)"
+    log "creating wine prefix $WINEPREFIX (once)"
     mkdir -p "$WINEPREFIX"
     # No display is needed (nor wanted) for this: wineboot would open its progress window.
     DISPLAY='' wineboot -i >/dev/null 2>&1 || true

@@ -36,7 +36,10 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
+# shellcheck source=wine-display.sh
+source "$ROOT/scripts/wine-display.sh"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEDEBUG=-all
+export VANTIX_WINEPREFIX=${VANTIX_WINEPREFIX:-$ROOT/.cache/wine}
 
 if [[ $# -gt 0 ]]; then
     LANGUAGES=("$@")
@@ -112,6 +115,11 @@ cleanup() {
     exec 7>&- 2>/dev/null || true
     stop_process "$GALLERY_PID"
     stop_process "$PROGRAM_PID"
+    if [[ -n $XVFB_PID ]]; then
+        # The prefix's server belongs to the private display: it ends with it.
+        WINEPREFIX=$VANTIX_WINEPREFIX wineserver -k 2>/dev/null || true
+        WINEPREFIX=$VANTIX_WINEPREFIX timeout 30 wineserver -w 2>/dev/null || true
+    fi
     stop_process "$XVFB_PID"
     if [[ -n $WORK_DIR ]]; then
         rm -rf "$WORK_DIR"
@@ -166,6 +174,7 @@ paint_screen() {
 }
 
 prepare_wine() {
+    wine_display_ready "$VANTIX_WINEPREFIX"
     log "registering the simulated device service"
     "$ROOT/scripts/register-simulator.sh" "$DEVICE_SERVICE_DLL" >/dev/null
     "$WINE_RUN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1

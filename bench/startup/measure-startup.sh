@@ -11,6 +11,10 @@
 #              VANTIX_BENCH_EXE, VANTIX_BENCH_EMPTY_EXE  other copies of the two programs to
 #                                    measure (measure-tray.sh measures them as shipped)
 #              DISPLAY           the X display to use; without one a private Xvfb is started
+#              VANTIX_WINEPREFIX the Wine prefix (default .cache/wine)
+#
+# Every Wine command runs on that display: a wineserver of the prefix left on another display
+# (or none) is restarted first (scripts/wine-display.sh).
 #
 # How it is observed: both programs write one trace line (OutputDebugStringW) when their main
 # window's first paint is complete (a zero timer fires only once no paint is pending). Wine
@@ -21,6 +25,9 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=../../scripts/wine-display.sh
+source "$ROOT/scripts/wine-display.sh"
+export VANTIX_WINEPREFIX=${VANTIX_WINEPREFIX:-$ROOT/.cache/wine}
 RUNS=${1:-5}
 BUILD_DIR=${VANTIX_BUILD_DIR:-$ROOT/build/win64}
 VANTIX=${VANTIX_BENCH_EXE:-$BUILD_DIR/program/${VANTIX_BENCH_PROGRAM:-Vantix.exe}}
@@ -29,6 +36,9 @@ XVFB_PID=""
 
 cleanup() {
     if [[ -n $XVFB_PID ]]; then
+        # The prefix's server belongs to the private display: it ends with it.
+        WINEPREFIX=$VANTIX_WINEPREFIX wineserver -k 2>/dev/null || true
+        WINEPREFIX=$VANTIX_WINEPREFIX timeout 30 wineserver -w 2>/dev/null || true
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
     fi
@@ -47,6 +57,7 @@ if [[ -z ${DISPLAY:-} ]]; then
     export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
     rm -f "$fd_file"
 fi
+wine_display_ready "$VANTIX_WINEPREFIX"
 
 STORE=$(mktemp -d)
 trap 'rm -rf "$STORE"; cleanup' EXIT

@@ -20,6 +20,11 @@ constexpr std::array<int32_t, 2> kCommands = {ItemId::GLOW_LEDON, ItemId::GLOW_L
 CLightingPage::CLightingPage(IPageHost& host, const Items& items)
     : CPageBase(host, kCommands, {}), m_items(items)
 {
+    if (m_items.firmwareVersion != nullptr)
+        m_firmwareLabel = m_items.firmwareVersion->Text();
+    if (m_items.programVersion != nullptr)
+        m_programLabel = m_items.programVersion->Text();
+    ShowProgramVersion();
 }
 
 std::unique_ptr<IVantixPage> CLightingPage::Make(IPageHost& host)
@@ -55,24 +60,26 @@ void CLightingPage::ShowLight(bool on) const
         m_items.lightOff->SetChecked(!on);
 }
 
-void CLightingPage::ShowVersions()
+void CLightingPage::ShowFirmwareVersion()
 {
-    if (m_items.firmwareVersion != nullptr)
-    {
-        std::wstring firmware;
-        Host().Device().GetFirmwareVersion(firmware);
-        if (!firmware.empty())
-            m_items.firmwareVersion->SetText(FirmwareText(m_items.firmwareVersion->Text(), firmware));
-    }
-    if (m_items.programVersion != nullptr)
-    {
-        CFileVersions versions;
-        versions.SetOwnPath();
-        (void)versions.Read();
-        const CFileVersions::Parts& product = versions.ProductParts();
-        m_items.programVersion->SetText(ProgramVersionText(m_items.programVersion->Text(), product.major,
-                                                           static_cast<int>(std::wcstol(product.minor.c_str(), nullptr, 10))));
-    }
+    if (m_items.firmwareVersion == nullptr)
+        return;
+    std::wstring firmware;
+    Host().Device().GetFirmwareVersion(firmware);
+    if (!firmware.empty())
+        m_items.firmwareVersion->SetText(FirmwareText(m_firmwareLabel, firmware));
+}
+
+void CLightingPage::ShowProgramVersion()
+{
+    if (m_items.programVersion == nullptr)
+        return;
+    CFileVersions versions;
+    versions.SetOwnPath();
+    (void)versions.Read();
+    const CFileVersions::Parts& product = versions.ProductParts();
+    m_items.programVersion->SetText(ProgramVersionText(m_programLabel, product.major,
+                                                       static_cast<int>(std::wcstol(product.minor.c_str(), nullptr, 10))));
 }
 
 std::wstring CLightingPage::FirmwareText(std::wstring_view label, std::wstring_view firmware)

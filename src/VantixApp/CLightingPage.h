@@ -30,10 +30,11 @@ public:
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification&) override {}
     void Refresh() override;
-    void OnMouseRead() override { ShowVersions(); }
-    // Appends the mouse's firmware version and the program's own version to their labels;
-    // done once, when the pages are first filled.
-    void ShowVersions();
+    void OnMouseRead() override { ShowFirmwareVersion(); }
+    // The mouse's firmware version after its label, each time the mouse was read.
+    void ShowFirmwareVersion();
+    // The program's own version after its label: shown from the start, mouse or not.
+    void ShowProgramVersion();
 
     // "label: firmware"
     [[nodiscard]] static std::wstring FirmwareText(std::wstring_view label, std::wstring_view firmware);
@@ -44,4 +45,7 @@ private:
     void ShowLight(bool on) const;
 
     Items m_items;
+    // The labels as the layout gave them, before a version was appended.
+    std::wstring m_firmwareLabel;
+    std::wstring m_programLabel;
 };

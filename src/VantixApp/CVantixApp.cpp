@@ -85,6 +85,19 @@ bool CVantixApp::ActivateRunningCopy()
     return true;
 }
 
+bool CVantixApp::ActivateRunningCopy(DWORD waitMs)
+{
+    // The first copy may still be starting: its window comes a moment after its token.
+    const ULONGLONG end = GetTickCount64() + waitMs;
+    while (!ActivateRunningCopy())
+    {
+        if (GetTickCount64() >= end)
+            return false;
+        (void)MsgWaitForMultipleObjects(0, nullptr, FALSE, kWindowPollMs, QS_ALLINPUT);
+    }
+    return true;
+}
+
 bool CVantixApp::InitInstance()
 {
     RegisterWindowClass(m_instance);
@@ -103,12 +116,16 @@ bool CVantixApp::InitInstance()
 
 bool CVantixApp::IsOnlyCopy()
 {
-    UniqueHandle mutex(CreateMutexW(nullptr, FALSE, kInstanceName));
-    if (!mutex || WaitForSingleObject(mutex.Get(), kMutexWaitMs) == WAIT_TIMEOUT)
-        return false;
-    const bool running = ActivateRunningCopy();
-    ReleaseMutex(mutex.Get());
-    return !running;
+    // The named mutex is the token: made by the first copy and held for its whole life, so two
+    // copies started at the same moment cannot both pass, whatever their windows are doing.
+    m_instanceToken.Reset(CreateMutexW(nullptr, FALSE, kInstanceName));
+    if (!m_instanceToken)
+        return true;  // without the token the program still runs, as a lone copy would
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+        return true;
+    m_instanceToken.Reset();
+    (void)ActivateRunningCopy(kFirstWindowWaitMs);
+    return false;
 }
 
 void CVantixApp::PrepareProcess()

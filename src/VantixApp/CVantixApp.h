@@ -8,13 +8,14 @@
 #include <string_view>
 
 #include "platform/win/ScopedComInit.h"
+#include "platform/win/WinHandles.h"
 #include "skin/win/CItemList.h"
 
 class CMouse;
 class CVantixConfig;
 class CVantixAppDlg;
 
-// The program's life: one copy per desktop, the process set up (common controls, COM, the
+// The program's life: one copy per desktop (a named mutex held for the program's life), the process set up (common controls, COM, the
 // program directory), the configuration and the mouse device object made, the language table
 // loaded and the language chosen, the tray companion started, then the main window run
 // modally; afterwards everything is torn down in the order device, configuration, COM, window.
@@ -24,7 +25,9 @@ public:
     static constexpr wchar_t kInstanceName[] = L"SINGLE_INSTANCE_APP_VANTIX";
     static constexpr wchar_t kRegistryKey[] = L"Software\\Dunmo\\Peraxil1800";
     static constexpr wchar_t kTrayProgram[] = L"Peraxil1800Tray.exe";
-    static constexpr DWORD kMutexWaitMs = 1000;
+    // How long a second copy waits for the first copy's window to bring it forward.
+    static constexpr DWORD kFirstWindowWaitMs = 10000;
+    static constexpr DWORD kWindowPollMs = 50;
     // Registry texts: at most this many bytes of data (39 characters and the terminator).
     static constexpr DWORD kRegistryTextBytes = 80;
 
@@ -43,6 +46,8 @@ public:
     [[nodiscard]] static std::wstring ProgramDirectory();
     // Brings a running copy's window (or its open pop-up) forward; false when none runs.
     static bool ActivateRunningCopy();
+    // The same, waiting up to `waitMs` for the window of a copy that is still starting.
+    static bool ActivateRunningCopy(DWORD waitMs);
 
     // The skin as start-up sets it up for the windows: the skin environment on `directory`, the
     // language table and fonts of its Language.xml loaded into `languageItems`, the language
@@ -64,6 +69,8 @@ private:
     void TearDown();
 
     HINSTANCE m_instance;
+    // The single-instance token (kInstanceName), held while the program runs.
+    UniqueHandle m_instanceToken;
     std::optional<ScopedComInit> m_com;
     std::unique_ptr<CVantixConfig> m_config;
     std::unique_ptr<CMouse> m_device;

@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <string>
 
 #include "VantixApp/LinkAddresses.h"
@@ -18,6 +17,7 @@
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/CTextItem.h"
+#include "skin/win/WindowFocus.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -61,6 +61,8 @@ void CVantixAppDlg::SetPopupPresenter(IPopupPresenter* presenter) noexcept
 bool CVantixAppDlg::OnInitDialog()
 {
     CGUIPanel::OnInitDialog();
+    // Centred on the screen at the size its background gave it.
+    CenterOver(nullptr);
     SetIcons();
     m_listener.Register(Handle());
     MakeLayered();
@@ -70,6 +72,8 @@ bool CVantixAppDlg::OnInitDialog()
     CreatePages();
     GiveOwnerWindows(Handle());
     ShowPage(PageBit::kAssignButtons);
+    // Nothing has changed yet, whether or not the mouse answers.
+    EnableApply(false);
     m_productFlag = m_device->GetProductId() == ProductId::kPeraxil1800;
     if (m_device->IsConnected())
         ReadFromDevice();
@@ -162,7 +166,7 @@ void CVantixAppDlg::GiveOwnerWindows(HWND owner)
 
 void CVantixAppDlg::ReadFromDevice()
 {
-    (void)m_device->Transfer(m_config, TransferDirection::Read, TransferFlag::kAll);
+    const bool complete = m_device->Transfer(m_config, TransferDirection::Read, TransferFlag::kAll);
     if (m_config->GetActiveProfile() == nullptr && m_config->GetProfileAt(0) != nullptr)
         m_config->SetActiveProfile(m_config->GetProfileAt(0));
     if (m_config->GetActiveProfile() == nullptr)
@@ -176,6 +180,20 @@ void CVantixAppDlg::ReadFromDevice()
             behaviour->OnMouseRead();
     m_dirtyMask = 0;
     EnableApply(false);
+    // The values read are shown; those that could not be read keep what was known of them.
+    if (!complete)
+        ShowWarning(kReadFailedPopup);
+}
+
+void CVantixAppDlg::OnTransferEnded()
+{
+    KillTimer(Handle(), kTransferTimer);
+    m_watchingTransfer = false;
+    const std::optional<bool> written = m_device->TakeWriteResult();
+    if (!written.has_value() || *written)
+        return;
+    ShowWarning(kApplyFailedPopup);
+    ReadFromDevice();
 }
 
 void CVantixAppDlg::RefreshAllPages()
@@ -255,7 +273,7 @@ void CVantixAppDlg::MarkDirty(TransferFlags mask)
 void CVantixAppDlg::EnableApply(bool enable)
 {
     if (CGUIItem* apply = Bound(ItemId::BUTTON_APPLY))
-        EnableWindow(apply->ItemWindow(), enable ? TRUE : FALSE);
+        EnableKeepingFocus(apply->ItemWindow(), enable);
 }
 
 bool CVantixAppDlg::Apply()
@@ -263,7 +281,11 @@ bool CVantixAppDlg::Apply()
     if (m_device->IsTransferring())
         return false;
     if (m_device->Transfer(m_config, TransferDirection::Write, m_dirtyMask))
+    {
+        // Polled, not waited for: the window stays responsive while the mouse is written.
+        m_watchingTransfer = SetTimer(Handle(), kTransferTimer, kTransferPollMs, nullptr) != 0;
         return true;
+    }
     ShowWarning(kNoMousePopup);
     PostClose();
     return false;
@@ -293,6 +315,12 @@ void CVantixAppDlg::OnTimer(UINT_PTR timer)
     {
         KillTimer(Handle(), kPaintedTimer);
         OutputDebugStringW(kPaintedTrace);
+        return;
+    }
+    if (timer == kTransferTimer)
+    {
+        if (m_watchingTransfer && !m_device->IsTransferring())
+            OnTransferEnded();
         return;
     }
     if (timer != kDeviceMissingTimer || m_missingTimer == 0)
@@ -391,7 +419,7 @@ bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
     for (const LinkAddress& link : kLinkAddresses)
         if (link.item == identifier)
         {
-            OpenAddress(link.address.data());
+            m_shellOpener(std::wstring(link.address));
             return true;
         }
     switch (identifier)
@@ -414,18 +442,19 @@ bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
     }
 }
 
-void CVantixAppDlg::OpenManual() const
+void CVantixAppDlg::SetShellOpener(ShellOpener opener)
 {
-    const std::wstring& directory = CSkinEnvironment::Instance().ProgramDirectory();
-    std::wstring path(directory.size() + std::size(kManualFormat), L'\0');
-    const int length = std::swprintf(path.data(), path.size(), kManualFormat, directory.c_str());
-    path.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    ShellExecuteW(nullptr, L"OPEN", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    m_shellOpener = opener ? std::move(opener) : ShellOpener(&OpenWithShell);
 }
 
-void CVantixAppDlg::OpenAddress(const wchar_t* address)
+void CVantixAppDlg::OpenManual() const
 {
-    ShellExecuteW(nullptr, L"OPEN", address, nullptr, nullptr, SW_SHOWNORMAL);
+    m_shellOpener(ManualPath(CSkinEnvironment::Instance().ProgramDirectory()));
+}
+
+void CVantixAppDlg::OpenWithShell(const std::wstring& target)
+{
+    ShellExecuteW(nullptr, L"OPEN", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CVantixAppDlg::OnOK()

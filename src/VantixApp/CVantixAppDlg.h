@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <span>
 #include <unordered_map>
 
@@ -30,6 +32,11 @@ public:
     // Fires once after the first paint, when no paint is pending any more.
     static constexpr UINT_PTR kPaintedTimer = 2;
     static constexpr wchar_t kPaintedTrace[] = L"Vantix: main window painted\n";
+    // Asks after Apply whether the write has ended, to tell the user when the mouse refused it.
+    static constexpr UINT_PTR kTransferTimer = 3;
+    static constexpr UINT kTransferPollMs = 50;
+    static constexpr wchar_t kApplyFailedPopup[] = L"ApplyFailedPopup.xml";
+    static constexpr wchar_t kReadFailedPopup[] = L"ReadFailedPopup.xml";
 
     // Neither is owned; both outlive the window.
     CVantixAppDlg(CVantixConfig* config, IMouseDevice* device);
@@ -37,6 +44,10 @@ public:
 
     // Pop-ups go through `presenter` (not owned); null restores the modal pop-ups.
     void SetPopupPresenter(IPopupPresenter* presenter) noexcept;
+    // Opens the manual and the link buttons' addresses; the shell's "open" unless replaced
+    // (an empty function restores it).
+    using ShellOpener = std::function<void(const std::wstring&)>;
+    void SetShellOpener(ShellOpener opener);
 
     CVantixConfig& Config() override { return *m_config; }
     IMouseDevice& Device() override { return *m_device; }
@@ -46,7 +57,8 @@ public:
     // Shows the page of the lowest bit set; nothing happens when it is shown already.
     void ShowPage(unsigned pageBits);
     // Sends the changed parts to the mouse; false when a transfer is running or the mouse
-    // cannot be reached (then the user is told and the window closes).
+    // cannot be reached (then the user is told and the window closes). When the write ends and
+    // the mouse refused part of it, the user is told and the window reads the mouse back.
     bool Apply();
 
     [[nodiscard]] TransferFlags DirtyMask() const noexcept { return m_dirtyMask; }
@@ -77,6 +89,8 @@ private:
     void CreatePages();
     void GiveOwnerWindows(HWND owner);
     void ReadFromDevice();
+    // After a write ended: a refused write is told, and the window shows what the mouse holds.
+    void OnTransferEnded();
     void RefreshAllPages();
     void StartDeviceMissingTimer(UINT delayMs);
     void ShowWarning(const wchar_t* layoutFile);
@@ -92,7 +106,7 @@ private:
     [[nodiscard]] CGUIItem* FindSender(HWND window) const;
     [[nodiscard]] bool IsRecording() const;
     void OpenManual() const;
-    static void OpenAddress(const wchar_t* address);
+    static void OpenWithShell(const std::wstring& target);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
 
     CVantixConfig* m_config;
@@ -103,11 +117,13 @@ private:
     UINT_PTR m_missingTimer = 0;
     bool m_productFlag = false;
     bool m_paintedOnce = false;
+    bool m_watchingTransfer = false;
     std::unordered_map<int32_t, CGUIItem*> m_bound;
     HICON m_icon = nullptr;  // shared resource icon, never destroyed
     CDeviceListener m_listener;
     CPopupPresenter m_modalPopups;
     IPopupPresenter* m_popups = &m_modalPopups;
+    ShellOpener m_shellOpener = &OpenWithShell;
     // The behaviours of the page table's rows, by page index; null where a row has none.
     std::array<std::unique_ptr<IVantixPage>, PageBit::kPageCount> m_behaviours;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "vocabulary/ItemIds.h"
@@ -21,4 +22,13 @@ inline constexpr LinkAddress kLinkAddresses[] = {
 };
 
 // The user manual below the program directory.
-inline constexpr wchar_t kManualFormat[] = L"%sManuals\\index.html";
+inline constexpr std::wstring_view kManualPath = L"Manuals\\index.html";
+
+// The manual's full path for a program directory, with or without its closing backslash.
+[[nodiscard]] inline std::wstring ManualPath(std::wstring_view directory)
+{
+    std::wstring path(directory);
+    if (!path.empty() && path.back() != L'\\' && path.back() != L'/')
+        path += L'\\';
+    return path.append(kManualPath);
+}

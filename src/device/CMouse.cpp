@@ -250,6 +250,8 @@ void CMouse::CompleteTransfer()
     if (m_job->thread.joinable())
         m_job->thread.join();
     m_job->snapshot->MergeIdentitiesInto(*m_job->live);
+    // Read after the join: the worker wrote it before it ended.
+    m_writeResult = m_job->result;
     m_job.reset();
 }
 

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "device/CDeviceSession.h"
@@ -48,6 +50,7 @@ public:
     void GetFirmwareVersion(std::wstring& text) const override { text = m_firmwareVersion; }
     void GetSecondaryVersion(std::wstring& text) const override { text = m_secondaryVersion; }
     uint32_t GetProductId() const override { return m_capabilities.productId; }
+    std::optional<bool> TakeWriteResult() override { return std::exchange(m_writeResult, std::nullopt); }
 
     // Makes one stored profile active on the mouse over a connection of its own, writing
     // nothing else: a companion program that holds no configuration of its own switches
@@ -84,4 +87,5 @@ private:
     std::wstring m_secondaryVersion;
     std::chrono::milliseconds m_settleTime = kSettleTime;
     std::shared_ptr<TransferJob> m_job;  // set while a worker exists: the transfer guard
+    std::optional<bool> m_writeResult;   // the finished worker's, until asked for
 };

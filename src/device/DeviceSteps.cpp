@@ -141,18 +141,22 @@ bool WriteLights(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfil
     auto lights = GetFeature<svc::ILights>(stored, svc::kIidLights);
     if (!lights)
         return false;
+    // Every light is written; a light the device refuses fails the step.
+    bool result = true;
     svc::ComPtr<svc::ILight> light;
     for (uint32_t index = 0; svc::Succeeded(lights->GetItem(index, light.Put())); ++index) {
         uint32_t type = 0;
-        const LightSlot* slot = svc::Succeeded(light->GetType(&type)) ? LightOfType(type) : nullptr;
+        if (svc::Failed(light->GetType(&type))) {
+            result = false;
+            continue;
+        }
+        const LightSlot* slot = LightOfType(type);
         if (slot == nullptr)
             continue;
-        if ((config.*slot->get)(profile))
-            light->TurnOn();
-        else
-            light->TurnOff();
+        const svc::HRESULT written = (config.*slot->get)(profile) ? light->TurnOn() : light->TurnOff();
+        result = svc::Succeeded(written) && result;
     }
-    return true;
+    return result;
 }
 
 bool ReadLights(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile* profile)
@@ -160,16 +164,20 @@ bool ReadLights(svc::IDeviceProfile* stored, IMouseConfig& config, IMouseProfile
     auto lights = GetFeature<svc::ILights>(stored, svc::kIidLights);
     if (!lights)
         return false;
+    // A light that cannot be read keeps the value known before and fails the step.
+    bool result = true;
     svc::ComPtr<svc::ILight> light;
     for (uint32_t index = 0; svc::Succeeded(lights->GetItem(index, light.Put())); ++index) {
         uint32_t type = 0;
         int32_t on = 0;
-        if (svc::Failed(light->GetType(&type)) || svc::Failed(light->GetState(&on)))
+        if (svc::Failed(light->GetType(&type)) || svc::Failed(light->GetState(&on))) {
+            result = false;
             continue;
+        }
         if (const LightSlot* slot = LightOfType(type))
             (config.*slot->set)(on != 0, profile);
     }
-    return true;
+    return result;
 }
 
 bool WriteProfileValues(svc::IDeviceProfile* stored, IMouseProfile& profile)

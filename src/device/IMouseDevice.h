@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "device/DeviceTerms.h"
@@ -42,5 +43,8 @@ public:
     virtual void GetFirmwareVersion(std::wstring& text) const = 0;
     virtual void GetSecondaryVersion(std::wstring& text) const = 0;
     [[nodiscard]] virtual uint32_t GetProductId() const = 0;
+    // Whether the last write that finished (IsTransferring answered false after it) succeeded;
+    // answered once, empty afterwards and before any write finished.
+    [[nodiscard]] virtual std::optional<bool> TakeWriteResult() = 0;
     virtual ~IMouseDevice() = default;
 };

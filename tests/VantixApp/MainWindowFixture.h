@@ -86,6 +86,7 @@ protected:
     {
         bool glowLight = false;
         int32_t resolution = 0;
+        int32_t sensitivity = 0;
     };
     [[nodiscard]] Stored ReadStore()
     {
@@ -97,6 +98,7 @@ protected:
         Stored stored;
         stored.glowLight = readConfig.GetGlowLight();
         stored.resolution = readConfig.GetResolution();
+        stored.sensitivity = readConfig.GetSensitivity();
         return stored;
     }
 

@@ -12,6 +12,8 @@
 #include "device/DevicePath.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CTextItem.h"
+#include "simulator/SimOperation.h"
+#include "support/XInputScript.h"
 
 namespace {
 
@@ -83,6 +85,18 @@ TEST_F(MainWindowPagesTest, OpensOnTheAssignPageWithTheProfileReadFromTheMouse)
     wchar_t title[64] = {};
     GetWindowTextW(window->Handle(), title, 64);
     EXPECT_GT(std::wcslen(title), 0u);
+}
+
+TEST_F(MainWindowPagesTest, OpensCentredInTheWorkArea)
+{
+    Open();
+    RECT frame{};
+    GetWindowRect(window->Handle(), &frame);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    ASSERT_LT(frame.right - frame.left, work.right - work.left);
+    EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
+    EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
 }
 
 TEST_F(MainWindowPagesTest, EachPageShowsItsItemsAndHidesTheOthers)
@@ -335,6 +349,164 @@ TEST_F(MainWindowApplyTest, ApplyThatCannotReachTheMouseWarnsAndCloses)
     EXPECT_TRUE(WaitUntilClosed());
 }
 
+// The window run modally, as the program runs it, and driven by real keys and clicks: the
+// dialog manager's Enter, Escape and F1 need the focus inside the window.
+class MainWindowKeyboardTest : public MainWindowTest
+{
+protected:
+    static constexpr INT_PTR kTimedOut = 99;
+
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        Prepare();
+        window->SetShellOpener([this](const std::wstring& target) { opened.push_back(target); });
+    }
+
+    static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+    [[nodiscard]] std::wstring ClickOn(int32_t identifier) const
+    {
+        HWND item = ItemWindow(identifier);
+        RECT client{};
+        GetClientRect(item, &client);
+        return CXInputScript::MoveTo(item, client.right / 2, client.bottom / 2) + L" click 1";
+    }
+
+    [[nodiscard]] bool ApplyDone() const
+    {
+        return !mouse->IsTransferring() && !IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY));
+    }
+
+    // Focuses the window, turns the light off and applies with the mouse, then runs `keys`.
+    CXInputScript ApplyThenKeys(std::function<bool()> ready, const std::wstring& keys)
+    {
+        CXInputScript script;
+        script.Then([this] { return IsWindowVisible(window->Handle()) != FALSE; },
+                    [this] { return L"windowfocus --sync " + CXInputScript::XWindowOf(window->Handle()); })
+            .Then([] { return true; }, [this] { return ClickOn(ItemId::BUTTON_LIGHTINGMAINTENANCE); })
+            .Then([this] { return window->IsPageShown(PageBit::kLighting); },
+                  [this] { return ClickOn(ItemId::GLOW_LEDOFF); })
+            .Then([this] { return IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)) != FALSE; },
+                  [this] { return ClickOn(ItemId::BUTTON_APPLY); })
+            .Then([this, ready] { return ApplyDone() && ready(); }, keys);
+        return script;
+    }
+
+    // Runs the window modally while `script` drives it; kTimedOut when it did not close.
+    INT_PTR RunModalWith(CXInputScript& script)
+    {
+        static CVantixAppDlg* s_dialog = nullptr;
+        s_dialog = window.get();
+        const UINT_PTR guard = SetTimer(nullptr, 0, 30000, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (s_dialog != nullptr && s_dialog->Handle() != nullptr)
+                EndDialog(s_dialog->Handle(), kTimedOut);
+        });
+        script.Start();
+        const INT_PTR result = window->RunModal();
+        script.Stop();
+        KillTimer(nullptr, guard);
+        s_dialog = nullptr;
+        return result;
+    }
+
+    std::vector<std::wstring> opened;
+};
+
+TEST_F(MainWindowKeyboardTest, HelpButtonOpensTheManualOfTheProgramFolder)
+{
+    ASSERT_TRUE(window->CreateModeless(nullptr));
+    Click(ItemId::BUTTON_HELP);
+    SendMessageW(window->Handle(), WM_HELP, 0, 0);
+    const std::wstring manual = ProgramFolder() + L"Manuals\\index.html";
+    EXPECT_EQ(opened, std::vector<std::wstring>({manual, manual}));
+    EXPECT_NE(GetFileAttributesW(manual.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainWindowKeyboardTest, AfterApplyF1StillOpensTheManualAndEscapeCloses)
+{
+    CXInputScript script = ApplyThenKeys([] { return true; }, L"key F1");
+    script.Then([this] { return opened.size() == 1; }, L"key Escape");
+    EXPECT_EQ(RunModalWith(script), IDCANCEL) << Narrow(script.Failure());
+    EXPECT_TRUE(script.Finished());
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], ProgramFolder() + L"Manuals\\index.html");
+    EXPECT_FALSE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowKeyboardTest, AfterApplyEnterStillMeansOk)
+{
+    CXInputScript script = ApplyThenKeys([] { return true; }, L"key Return");
+    EXPECT_EQ(RunModalWith(script), IDOK) << Narrow(script.Failure());
+    EXPECT_TRUE(script.Finished());
+}
+
+// The mouse refuses part of an Apply: the user is told, and the window shows what it holds.
+class MainWindowRefusedApplyTest : public MainWindowTest
+{
+protected:
+    void ApplyLightOff()
+    {
+        Click(ItemId::BUTTON_LIGHTINGMAINTENANCE);
+        Click(ItemId::GLOW_LEDOFF);
+        Click(ItemId::BUTTON_APPLY);
+    }
+    [[nodiscard]] bool WaitForPopups(size_t count)
+    {
+        return PumpUntil([this, count] { return popups.requests.size() >= count; });
+    }
+    [[nodiscard]] bool OnShownPressed() const
+    {
+        return dynamic_cast<CBitmapBtn*>(window->Bound(ItemId::GLOW_LEDON))->IsChecked();
+    }
+};
+
+TEST_F(MainWindowRefusedApplyTest, ARefusedSensitivityWriteWarnsAndShowsTheMousesValue)
+{
+    Open();
+    const int32_t held = config->GetSensitivity();
+    const int32_t requested = held > 1 ? held - 1 : held + 1;
+    options.faults = {{sim::SimOperation::SensitivitySet, 1, true, svc::kFail}};
+    config->SetSensitivity(requested);
+    window->MarkDirty(TransferFlag::kResolution);
+    Click(ItemId::BUTTON_APPLY);
+    ASSERT_TRUE(WaitForPopups(1));
+    EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
+    options.faults.clear();
+    EXPECT_EQ(ReadStore().sensitivity, held);
+    EXPECT_EQ(config->GetSensitivity(), held);
+    PumpFor(5);
+    EXPECT_EQ(popups.requests.size(), 1u);
+}
+
+TEST_F(MainWindowRefusedApplyTest, ARefusedLightWriteWarnsAndShowsTheLightOn)
+{
+    Open();
+    options.faults = {{sim::SimOperation::LightTurnOff, 1, true, svc::kFail}};
+    ApplyLightOff();
+    ASSERT_TRUE(WaitForPopups(1));
+    EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
+    EXPECT_TRUE(config->GetGlowLight());
+    EXPECT_TRUE(OnShownPressed());
+    const std::wstring& firmware = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_FIRMWAREVER))->Text();
+    EXPECT_EQ(firmware.find(L':'), firmware.rfind(L':')) << "the version is not appended twice";
+    options.faults.clear();
+    EXPECT_TRUE(ReadStore().glowLight);
+}
+
+TEST_F(MainWindowRefusedApplyTest, ALightThatCannotBeReadBackIsToldToo)
+{
+    Open();
+    options.faults = {{sim::SimOperation::LightTurnOff, 1, true, svc::kFail},
+                      {sim::SimOperation::LightGetState, 1, true, svc::kFail}};
+    ApplyLightOff();
+    ASSERT_TRUE(WaitForPopups(2));
+    EXPECT_EQ(popups.requests[0].layoutFile, CVantixAppDlg::kApplyFailedPopup);
+    EXPECT_EQ(popups.requests[1].layoutFile, CVantixAppDlg::kReadFailedPopup);
+    options.faults.clear();
+    EXPECT_TRUE(ReadStore().glowLight);
+}
+
 class MainWindowLightingTest : public MainWindowTest
 {
 };
@@ -456,6 +628,19 @@ TEST_F(MainWindowPresenceTest, OtherDevicesAndArrivalsAreIgnored)
     PumpFor(20);
     EXPECT_TRUE(IsOpen());
     EXPECT_TRUE(popups.requests.empty());
+}
+
+TEST_F(MainWindowPresenceTest, WithoutAMouseApplyIsOffAndOnlyTheFirmwareVersionIsMissing)
+{
+    options.mouseAbsent = true;
+    Open();
+    EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY)));
+    const std::wstring& program = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_DRIVERVER))->Text();
+    const std::wstring& firmware = dynamic_cast<CTextItem*>(window->Bound(ItemId::TEXT_FIRMWAREVER))->Text();
+    wchar_t version[32] = {};
+    std::swprintf(version, std::size(version), L": %d.%02d", VANTIX_VERSION_MAJOR, VANTIX_VERSION_MINOR);
+    EXPECT_TRUE(program.ends_with(version)) << std::string(program.begin(), program.end());
+    EXPECT_EQ(firmware.find(L':'), std::wstring::npos);
 }
 
 TEST_F(MainWindowPresenceTest, AbsentMouseAtStartWarnsAndCloses)

@@ -21,8 +21,10 @@ struct PopupLayout
 };
 
 constexpr SIZE kMessage{440, 220};
-constexpr std::array<PopupLayout, 21> kPopups = {{
+constexpr std::array<PopupLayout, 23> kPopups = {{
     {L"NoMousePopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
+    {L"ApplyFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
+    {L"ReadFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"RestorePopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"NoClickPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ProfileLimitReachedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},

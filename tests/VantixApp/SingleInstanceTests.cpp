@@ -118,3 +118,34 @@ TEST_F(SingleInstanceTest, SecondCopyBringsTheFirstForwardAndEnds)
     first = Process{};
     EXPECT_EQ(CountMainWindows(), 0);
 }
+
+TEST_F(SingleInstanceTest, CopiesStartedTogetherOpenOneWindow)
+{
+    ASSERT_EQ(CountMainWindows(), 0) << "another copy of the program is running";
+    constexpr size_t kCopies = 3;
+    Process copies[kCopies];
+    for (Process& copy : copies)
+    {
+        copy = StartProgram(store.Path());
+        ASSERT_TRUE(copy.process);
+    }
+    // All but one end; the one left keeps its window.
+    const auto running = [&copies] {
+        size_t count = 0;
+        for (const Process& copy : copies)
+            count += WaitForSingleObject(copy.process.Get(), 0) == WAIT_TIMEOUT ? 1 : 0;
+        return count;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return running() <= 1 && CountMainWindows() >= 1; }, kStartWaitRounds));
+    EXPECT_EQ(running(), 1u);
+    EXPECT_EQ(CountMainWindows(), 1);
+    for (Process& copy : copies)
+    {
+        if (WaitForSingleObject(copy.process.Get(), 0) != WAIT_TIMEOUT)
+            continue;
+        if (!first.process)
+            first = std::move(copy);  // closed by TearDown
+        else
+            TerminateProcess(copy.process.Get(), 1);
+    }
+}

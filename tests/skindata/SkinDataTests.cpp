@@ -32,6 +32,8 @@ constexpr std::wstring_view kProfiles = L"ManageProfiles.xml";
 constexpr std::wstring_view kMacros = L"ManageMacros.xml";
 constexpr std::wstring_view kLighting = L"LightingMaintenance.xml";
 constexpr std::wstring_view kNoMousePopup = L"NoMousePopup.xml";
+constexpr std::wstring_view kApplyFailedPopup = L"ApplyFailedPopup.xml";
+constexpr std::wstring_view kReadFailedPopup = L"ReadFailedPopup.xml";
 constexpr std::wstring_view kRestorePopup = L"RestorePopup.xml";
 constexpr std::wstring_view kNoClickPopup = L"NoClickPopup.xml";
 constexpr std::wstring_view kProfileLimitPopup = L"ProfileLimitReachedPopup.xml";
@@ -57,8 +59,9 @@ constexpr std::array<std::wstring_view, 6> kPages = {kAssignButtons, kAssignKeys
                                                      kProfiles,      kMacros,     kLighting};
 
 // Messages: a heading and OK; confirmations add Cancel.
-constexpr std::array<std::wstring_view, 11> kWarnings = {
-    kNoMousePopup,          kNoClickPopup,          kProfileLimitPopup,
+constexpr std::array<std::wstring_view, 13> kWarnings = {
+    kNoMousePopup,          kApplyFailedPopup,      kReadFailedPopup,
+    kNoClickPopup,          kProfileLimitPopup,
     kDuplicateProfilePopup, kExportProfilePopup,    kImportProfilePopup,
     kDisallowDeletePopup,   kSelectApplicationPopup, kDuplicateMacroPopup,
     kExportMacroPopup,      kDefaultDelayPopup,
@@ -69,9 +72,10 @@ constexpr std::array<std::wstring_view, 3> kNameEntries = {kProfileNamePopup, kP
                                                            kMacroNamePopup};
 
 // The panels: the main window and every pop-up.
-constexpr std::array<std::wstring_view, 22> kPanels = {
+constexpr std::array<std::wstring_view, 24> kPanels = {
     kMainPage,
-    kNoMousePopup,           kRestorePopup,        kNoClickPopup,
+    kNoMousePopup,           kApplyFailedPopup,    kReadFailedPopup,
+    kRestorePopup,           kNoClickPopup,
     kProfileLimitPopup,      kProfileNamePopup,    kProfileRenamePopup,
     kDuplicateProfilePopup,  kExportProfilePopup,  kImportProfilePopup,
     kDisallowDeletePopup,    kConfirmDeletePopup,  kSelectApplicationPopup,

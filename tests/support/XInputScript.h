@@ -58,6 +58,22 @@ public:
         return finished && m_failure.empty();
     }
 
+    // Runs the steps from the modal loop the caller enters next (a dialog's, say), which
+    // dispatches the script's timer; Stop() ends them. Finished() tells whether every step ran.
+    void Start()
+    {
+        s_running = this;
+        m_timer = SetTimer(nullptr, 0, kTickMs, &CXInputScript::Tick);
+    }
+    void Stop()
+    {
+        KillTimer(nullptr, m_timer);
+        s_running = nullptr;
+        if (m_failure.empty() && m_next < m_steps.size())
+            m_failure = L"step " + std::to_wstring(m_next) + L" never became ready";
+    }
+    [[nodiscard]] bool Finished() const noexcept { return m_next == m_steps.size() && m_failure.empty(); }
+
     [[nodiscard]] const std::wstring& Failure() const noexcept { return m_failure; }
 
     // The X window that shows a top-level window of the program, for "windowfocus".
@@ -119,6 +135,7 @@ private:
     static inline CXInputScript* s_running = nullptr;
     std::vector<Step> m_steps;
     size_t m_next = 0;
+    UINT_PTR m_timer = 0;
     UniqueHandle m_process;
     std::wstring m_failure;
 };

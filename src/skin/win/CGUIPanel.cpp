@@ -36,7 +36,7 @@ bool CGUIPanel::OnInitDialog()
         LoadLayout();
     else
         SetWindowPos(Handle(), nullptr, 0, 0, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_ready = true;
     return CDialogWindow::OnInitDialog();
 }
@@ -62,7 +62,8 @@ void CGUIPanel::LoadLayout()
         return;
     }
     m_rect = RECT{0, 0, m_background->Width(), m_background->Height()};
-    SetWindowPos(Handle(), nullptr, 0, 0, m_rect.right, m_rect.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Only the size: where the window stands is its owner's business (CenterOver).
+    SetWindowPos(Handle(), nullptr, 0, 0, m_rect.right, m_rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(Handle(), nullptr, TRUE);
     if (m_mask != nullptr)
         ApplyMask();
