@@ -10,6 +10,11 @@ CPopupBox::CPopupBox(std::wstring layoutFile, int templateId, HWND owner)
 bool CPopupBox::OnInitDialog()
 {
     const bool result = CGUIPanel::OnInitDialog();
+    if (PreventingProblem())
+    {
+        EndModal(kNotMade);
+        return result;
+    }
     BindItems();
     CenterOver(OwnerWindow());
     return result;

@@ -7,12 +7,15 @@
 
 // The base of the message pop-ups: a panel from its own layout file that binds its items once
 // they are loaded, and closes with 1 for BUTTON_POPUP_OK and 2 for BUTTON_POPUP_CANCEL (Enter
-// and Escape do the same through the dialog manager).
+// and Escape do the same through the dialog manager). A pop-up whose layout cannot be shown
+// closes at once with kNotMade, the result of a window that could not be made.
 class CPopupBox : public CGUIPanel
 {
 public:
     static constexpr INT_PTR kResultOk = 1;
     static constexpr INT_PTR kResultCancel = 2;
+    // The pop-up's layout, or a picture of it, could not be read: it closed without showing.
+    static constexpr INT_PTR kNotMade = -1;
 
     CPopupBox(std::wstring layoutFile, int templateId, HWND owner);
 

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "VantixApp/CVantixAppDlg.h"
+#include "VantixApp/FailureReport.h"
 #include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
 #include "controls/CInstalledControls.h"
@@ -12,6 +13,7 @@
 #include "device/win/ComServiceFactory.h"
 #include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
+#include "skin/layout/LayoutFaults.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
 
@@ -22,6 +24,14 @@ constexpr UINT kClassStyle = CS_DBLCLKS | CS_SAVEBITS | CS_BYTEALIGNWINDOW;
 static_assert(kClassStyle == 0x2808);
 constexpr DWORD kCommonControlClasses = 0xFF;
 constexpr DWORD kPathCapacity = 260;
+// The English texts by themselves, read when Language.xml does not give them.
+constexpr char kEnglishOnly[] =
+    R"(<ITEMLIST><LANGLIST><LANG name="LANGUAGE_DEFAULT" file="English.lng" kbdlayout="00000409"/></LANGLIST></ITEMLIST>)";
+constexpr wchar_t kDamagedKey[] = L"$InstallationDamagedMessage";
+constexpr wchar_t kDamagedText[] =
+    L"The configurator cannot start: a file of its installation is missing or damaged. Install the configurator again.";
+constexpr wchar_t kWindowFailedKey[] = L"$WindowFailedMessage";
+constexpr wchar_t kWindowFailedText[] = L"The configurator's window could not be opened.";
 
 // A string value of at most CVantixApp::kRegistryTextBytes bytes; empty when it cannot be read.
 bool ReadRegistryText(HKEY key, const wchar_t* name, std::wstring& text)
@@ -108,8 +118,10 @@ bool CVantixApp::InitInstance()
     m_config = std::make_unique<CVantixConfig>(directory);
     CreateDevice();
     const std::wstring language = ReadInstallation();
-    PrepareSkin(directory, language, m_languageItems);
-    RunMainWindow();
+    if (const auto problem = PrepareSkin(directory, language, m_languageItems))
+        Fail(kExitInstallationDamaged, LayoutFaults::Describe(*problem));
+    else
+        RunMainWindow();
     TearDown();
     return false;
 }
@@ -136,14 +148,27 @@ void CVantixApp::PrepareProcess()
     SetCurrentDirectoryW(ProgramDirectory().c_str());
 }
 
-void CVantixApp::PrepareSkin(const std::wstring& directory, std::wstring_view languageName, CItemList& languageItems)
+std::optional<LayoutProblem> CVantixApp::PrepareSkin(const std::wstring& directory, std::wstring_view languageName,
+                                                     CItemList& languageItems)
 {
     CSkinEnvironment& skin = CSkinEnvironment::Instance();
     skin.Initialize(directory);
-    CLayoutLoader::Load(L"Language.xml", languageItems, nullptr);
+    std::vector<LayoutProblem> problems = CLayoutLoader::Load(L"Language.xml", languageItems, nullptr);
+    // The English texts stand in for every key another language lacks, so they are read even
+    // when Language.xml could not name them.
+    if (skin.Languages().Fallback() == nullptr)
+    {
+        std::vector<LayoutProblem> english = CLayoutLoader::LoadText(kEnglishOnly, languageItems, nullptr);
+        problems.insert(problems.end(), english.begin(), english.end());
+    }
+    for (const LayoutProblem& problem : problems)
+        FailureReport::Trace(LayoutFaults::Describe(problem));
     if (languageName.empty() || !skin.Languages().SelectByName(languageName))
         (void)skin.Languages().Select(CLanguageSet::kEnglish);
     skin.SetPanelTemplate(IDD_VANTIX_PANEL);
+    if (skin.Languages().Current() != nullptr)
+        return std::nullopt;
+    return problems.empty() ? LayoutProblem{LayoutProblem::Kind::LanguageUnreadable, L"English.lng"} : problems.back();
 }
 
 void CVantixApp::ReleaseSkin(CItemList& languageItems) noexcept
@@ -163,8 +188,8 @@ void CVantixApp::CreateDevice()
 std::wstring CVantixApp::ReadInstallation()
 {
     UniqueRegKey key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, key.Put()) != ERROR_SUCCESS &&
-        RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Put()) != ERROR_SUCCESS)
+    m_keyMissing = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, key.Put()) != ERROR_SUCCESS;
+    if (m_keyMissing)
         return {};
     std::wstring language;
     (void)ReadRegistryText(key.Get(), L"Language", language);
@@ -174,8 +199,16 @@ std::wstring CVantixApp::ReadInstallation()
         installDir.pop_back();
     if (!installDir.empty())
         SetCurrentDirectoryW(installDir.c_str());
-    ShellExecuteW(nullptr, L"open", kTrayProgram, nullptr, nullptr, SW_SHOWNORMAL);
     return language;
+}
+
+void CVantixApp::CompleteInstallation()
+{
+    UniqueRegKey key;
+    // Without the key, and without the right to make it, the tray companion is not started.
+    if (m_keyMissing && RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Put()) != ERROR_SUCCESS)
+        return;
+    ShellExecuteW(nullptr, L"open", kTrayProgram, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CVantixApp::RunMainWindow()
@@ -183,7 +216,25 @@ void CVantixApp::RunMainWindow()
     // The pop-up list and the controls' item makers, while the window runs.
     const CInstalledControls controls(CSkinEnvironment::Instance());
     m_window = std::make_unique<CVantixAppDlg>(m_config.get(), m_device.get());
-    m_window->RunModal();
+    m_window->SetMadeHandler([this] { CompleteInstallation(); });
+    const INT_PTR result = m_window->RunModal();
+    const DWORD error = GetLastError();
+    if (!m_window->Fault().empty())
+        Fail(kExitInstallationDamaged, m_window->Fault());
+    else if (result == -1)
+        Fail(kExitWindowNotMade, L"the main window could not be made (error " + std::to_wstring(error) + L")");
+    else if (m_window->MouseNotFound())
+        m_exitStatus = kExitMouseNotFound;
+}
+
+void CVantixApp::Fail(int status, const std::wstring& detail)
+{
+    m_exitStatus = status;
+    FailureReport::Trace(detail);
+    if (status == kExitWindowNotMade)
+        FailureReport::Tell(kWindowFailedKey, kWindowFailedText, detail);
+    else
+        FailureReport::Tell(kDamagedKey, kDamagedText, detail);
 }
 
 void CVantixApp::TearDown()

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "VantixApp/CPopupBox.h"
 #include "VantixApp/LinkAddresses.h"
 #include "VantixApp/VantixResource.h"
 #include "config/CVantixConfig.h"
@@ -13,6 +14,7 @@
 #include "device/IMouseDevice.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
+#include "skin/layout/LayoutFaults.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
@@ -61,13 +63,19 @@ void CVantixAppDlg::SetPopupPresenter(IPopupPresenter* presenter) noexcept
 bool CVantixAppDlg::OnInitDialog()
 {
     CGUIPanel::OnInitDialog();
+    if (const auto problem = PreventingProblem())
+    {
+        Fail(LayoutFaults::Describe(*problem));
+        return true;
+    }
     // Centred on the screen at the size its background gave it.
     CenterOver(nullptr);
     SetIcons();
     m_listener.Register(Handle());
     MakeLayered();
     SetTitle();
-    LoadPages();
+    if (!LoadPages())
+        return true;
     BindItems();
     CreatePages();
     GiveOwnerWindows(Handle());
@@ -79,7 +87,16 @@ bool CVantixAppDlg::OnInitDialog()
         ReadFromDevice();
     else
         StartDeviceMissingTimer(kMissingAtStartDelayMs);
+    if (m_madeHandler)
+        m_madeHandler();
     return true;
+}
+
+void CVantixAppDlg::Fail(std::wstring fault)
+{
+    if (m_fault.empty())
+        m_fault = std::move(fault);
+    EndModal(IDABORT);
 }
 
 void CVantixAppDlg::SetIcons()
@@ -93,10 +110,9 @@ void CVantixAppDlg::MakeLayered()
 {
     // Looked up by name: without it the window is drawn unshaped.
     HMODULE user32 = GetModuleHandleW(L"USER32.DLL");
-    auto setAttributes = user32 != nullptr
-        ? reinterpret_cast<SetLayeredAttributes>(
-              reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
-        : nullptr;
+    auto setAttributes = user32 != nullptr ? reinterpret_cast<SetLayeredAttributes>(reinterpret_cast<void*>(
+                                                 GetProcAddress(user32, "SetLayeredWindowAttributes")))
+                                           : nullptr;
     if (setAttributes == nullptr)
         return;
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -105,17 +121,22 @@ void CVantixAppDlg::MakeLayered()
 
 void CVantixAppDlg::SetTitle()
 {
-    const CLangTable* language = CSkinEnvironment::Instance().Languages().Current();
-    std::wstring title = kDefaultTitle;
-    if (language != nullptr)
-        title = language->Translate(kTitleKey).value_or(title);
+    const std::wstring title = CSkinEnvironment::Instance().Languages().Translate(kTitleKey).value_or(kDefaultTitle);
     SetWindowTextW(Handle(), title.c_str());
 }
 
-void CVantixAppDlg::LoadPages()
+bool CVantixAppDlg::LoadPages()
 {
     for (size_t index = 0; index < Pages().size(); ++index)
-        CLayoutLoader::Load(Pages()[index].layoutFile, m_pages[index], Handle());
+    {
+        const auto problems = CLayoutLoader::Load(Pages()[index].layoutFile, m_pages[index], Handle());
+        if (const auto problem = LayoutFaults::FirstPreventing(problems))
+        {
+            Fail(LayoutFaults::Describe(*problem));
+            return false;
+        }
+    }
+    return true;
 }
 
 void CVantixAppDlg::BindItems()
@@ -255,7 +276,8 @@ void CVantixAppDlg::SelectTabs(unsigned pageBit)
 
 void CVantixAppDlg::ShowProfileSelector(bool show)
 {
-    for (int32_t identifier : {ItemId::LIST_GLOBALPROFILELIST, ItemId::BITMAP_PROFILE_RECT, ItemId::TEXT_CURRENTPROFILE})
+    for (int32_t identifier :
+         {ItemId::LIST_GLOBALPROFILELIST, ItemId::BITMAP_PROFILE_RECT, ItemId::TEXT_CURRENTPROFILE})
         if (CGUIItem* item = Bound(identifier))
             item->ShowItem(show);
 }
@@ -286,8 +308,7 @@ bool CVantixAppDlg::Apply()
         m_watchingTransfer = SetTimer(Handle(), kTransferTimer, kTransferPollMs, nullptr) != 0;
         return true;
     }
-    ShowWarning(kNoMousePopup);
-    PostClose();
+    EndForMissingMouse();
     return false;
 }
 
@@ -330,6 +351,12 @@ void CVantixAppDlg::OnTimer(UINT_PTR timer)
     }
     KillTimer(Handle(), kDeviceMissingTimer);
     m_missingTimer = 0;
+    EndForMissingMouse();
+}
+
+void CVantixAppDlg::EndForMissingMouse()
+{
+    m_mouseNotFound = true;
     ShowWarning(kNoMousePopup);
     PostClose();
 }
@@ -351,7 +378,8 @@ void CVantixAppDlg::ShowWarning(const wchar_t* layoutFile)
 {
     WarningRequest request;
     request.layoutFile = layoutFile;
-    (void)m_popups->ShowWarning(Handle(), request);
+    if (m_popups->ShowWarning(Handle(), request) == CPopupBox::kNotMade)
+        Fail(std::wstring(layoutFile) + L": the pop-up could not be made");
 }
 
 void CVantixAppDlg::PostClose()
@@ -495,8 +523,7 @@ LRESULT CVantixAppDlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message)
     {
-    case WM_NCHITTEST:
-    {
+    case WM_NCHITTEST: {
         // Any point that is not an item drags the window.
         const LRESULT hit = DefWindowProcW(Handle(), message, wParam, lParam);
         return hit == HTCLIENT ? HTCAPTION : hit;

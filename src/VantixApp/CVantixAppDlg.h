@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string>
 #include <span>
+#include <string>
 #include <unordered_map>
 
 #include "VantixApp/CPopupPresenter.h"
@@ -61,6 +61,15 @@ public:
     // the mouse refused part of it, the user is told and the window reads the mouse back.
     bool Apply();
 
+    // Runs once the window was made from its layouts, before it shows: what start-up leaves
+    // until the installation proved sound.
+    void SetMadeHandler(std::function<void()> handler) { m_madeHandler = std::move(handler); }
+    // Why the window could not be shown (a layout, picture or pop-up it needs could not be
+    // made), for a developer; empty when nothing kept it.
+    [[nodiscard]] const std::wstring& Fault() const noexcept { return m_fault; }
+    // The window closed because the mouse was not found, or went away.
+    [[nodiscard]] bool MouseNotFound() const noexcept { return m_mouseNotFound; }
+
     [[nodiscard]] TransferFlags DirtyMask() const noexcept { return m_dirtyMask; }
     [[nodiscard]] bool IsDeviceMissingTimerRunning() const noexcept { return m_missingTimer != 0; }
     [[nodiscard]] bool ProductFlag() const noexcept { return m_productFlag; }
@@ -83,7 +92,11 @@ private:
     void SetIcons();
     void MakeLayered();
     void SetTitle();
-    void LoadPages();
+    // Ends the window (never shown) for `fault`; the first fault is kept.
+    void Fail(std::wstring fault);
+    // Tells the user the mouse was not found, and closes.
+    void EndForMissingMouse();
+    [[nodiscard]] bool LoadPages();
     void BindItems();
     void Bind(std::span<const ItemBinding> bindings, const CItemList& list);
     void CreatePages();
@@ -118,6 +131,9 @@ private:
     bool m_productFlag = false;
     bool m_paintedOnce = false;
     bool m_watchingTransfer = false;
+    bool m_mouseNotFound = false;
+    std::wstring m_fault;
+    std::function<void()> m_madeHandler;
     std::unordered_map<int32_t, CGUIItem*> m_bound;
     HICON m_icon = nullptr;  // shared resource icon, never destroyed
     CDeviceListener m_listener;

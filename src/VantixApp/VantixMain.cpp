@@ -5,6 +5,6 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     CVantixApp application(instance);
-    application.InitInstance();
-    return 0;
+    (void)application.InitInstance();
+    return application.ExitStatus();
 }

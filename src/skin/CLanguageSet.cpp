@@ -57,6 +57,12 @@ std::wstring CLanguageSet::ShowText(std::wstring_view text, int32_t caps) const
 std::optional<std::wstring> CLanguageSet::Translate(std::wstring_view text, int32_t caps) const
 {
     auto translated = m_current != nullptr ? m_current->Translate(text) : std::nullopt;
+    // A damaged language file leaves keys out: the English texts stand in for them.
+    if (!translated && m_current != nullptr) {
+        const CLangTable* english = Fallback();
+        if (english != nullptr && english != m_current)
+            translated = english->Translate(text);
+    }
     if (translated) {
         if (caps == kCapsUpper)
             *translated = platform::ToUpper(*translated);
@@ -64,6 +70,12 @@ std::optional<std::wstring> CLanguageSet::Translate(std::wstring_view text, int3
             *translated = platform::ToLower(*translated);
     }
     return translated;
+}
+
+const CLangTable* CLanguageSet::Fallback() const noexcept
+{
+    const auto found = m_tables.find(kEnglish);
+    return found != m_tables.end() ? found->second : nullptr;
 }
 
 void CLanguageSet::BreakFirstLine(std::wstring& text)

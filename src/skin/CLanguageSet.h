@@ -46,14 +46,17 @@ public:
     void Clear() noexcept;
 
     [[nodiscard]] CLangTable* Current() const noexcept { return m_current; }
+    // The English table, which stands in for keys another language lacks; null without one.
+    [[nodiscard]] const CLangTable* Fallback() const noexcept;
     [[nodiscard]] int32_t MapFont(int32_t fontId) const;
 
     // The text an item shows: the current language's translation with the item's case
     // conversion, or the text as written when there is none; then the first "\n" becomes a line
     // break.
     [[nodiscard]] std::wstring ShowText(std::wstring_view text, int32_t caps = kCapsNone) const;
-    // The current language's translation with the case conversion; nullopt when there is no
-    // current language or it does not know the text.
+    // The current language's translation with the case conversion, the English table's for a
+    // key the current language lacks (a damaged language file); nullopt when there is no
+    // current language or neither knows the text.
     [[nodiscard]] std::optional<std::wstring> Translate(std::wstring_view text, int32_t caps = kCapsNone) const;
     // The language files' line-break marker: the first backslash-n pair becomes CR LF.
     static void BreakFirstLine(std::wstring& text);

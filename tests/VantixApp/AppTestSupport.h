@@ -68,7 +68,7 @@ public:
     explicit SkinEnvironmentScope(std::wstring_view language = L"English")
     {
         CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
-        CVantixApp::PrepareSkin(ProgramFolder(), language, m_languages);
+        (void)CVantixApp::PrepareSkin(ProgramFolder(), language, m_languages);
     }
     ~SkinEnvironmentScope() { CVantixApp::ReleaseSkin(m_languages); }
     SkinEnvironmentScope(const SkinEnvironmentScope&) = delete;

@@ -82,7 +82,10 @@ protected:
             if (WaitForSingleObject(first.process.Get(), 20000) != WAIT_OBJECT_0)
                 TerminateProcess(first.process.Get(), 1);
         }
-        // The program started its tray companion; it must not outlive the test.
+        // The program started its tray companion as its window was made; it must not outlive
+        // the test, even when the test ends before the companion's window is up.
+        if (first.process)
+            (void)PumpUntil([] { return FindWindowW(kTrayWindowClass, nullptr) != nullptr; }, kStartWaitRounds);
         EndTrayCompanion();
     }
 

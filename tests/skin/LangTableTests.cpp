@@ -266,6 +266,17 @@ TEST_F(LanguageSetTest, ShownTextsAreTranslatedCasedAndBrokenOnce)
     EXPECT_EQ(set.ShowText(L"$straße", CLanguageSet::kCapsUpper), L"STRAßE");
 }
 
+TEST_F(LanguageSetTest, KeysALanguageLacksShowTheEnglishTexts)
+{
+    set.Register(340, &english);
+    set.Register(345, &german);
+    set.Select(345);
+    EXPECT_EQ(set.ShowText(L"$ok"), L"Gut") << "the language's own text comes first";
+    EXPECT_EQ(set.ShowText(L"$multiline"), L"first\r\nsecond\\nthird");
+    EXPECT_EQ(set.ShowText(L"#MULTI", CLanguageSet::kCapsLower), L"first\r\nsecond\\nthird");
+    EXPECT_EQ(set.ShowText(L"$missing"), L"$missing") << "a key neither knows";
+}
+
 TEST_F(LanguageSetTest, FontsAreSubstitutedByTheCurrentLanguage)
 {
     german.AddFontSubstitution(253, 243);

@@ -779,7 +779,8 @@ std::vector<std::wstring> KeysOfTheProgram()
                                       L"$DisableAll",  L"$EnableAll",  L"$StopRecordingMacroEvents",
                                       L"$Record",      L"$CreateProfile", L"$Copy",
                                       L"$ImportProfile", L"$secondsdelay", L"$InsertDelay",
-                                      L"$Delete",      L"$Edit"};
+                                      L"$Delete",      L"$Edit",
+                                      L"$InstallationDamagedMessage", L"$WindowFailedMessage"};
     for (VocabularyTables::Table table : {VocabularyTables::Table::FunctionNames, VocabularyTables::Table::CommandNames})
         for (const VocabularyTables::Row& row : VocabularyTables::Rows(table))
             keys.emplace_back(row.name);

@@ -77,7 +77,7 @@ public:
         const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         CVantixApp::RegisterWindowClass(GetModuleHandleW(nullptr));
-        CVantixApp::PrepareSkin(wintest::WindowsPath(std::wstring(folder), true), language, m_languages);
+        (void)CVantixApp::PrepareSkin(wintest::WindowsPath(std::wstring(folder), true), language, m_languages);
         m_controls = std::make_unique<CInstalledControls>(CSkinEnvironment::Instance());
     }
     ~ProgramSkin()

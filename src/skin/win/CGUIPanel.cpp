@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/WinHandles.h"
+#include "skin/layout/LayoutFaults.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CMemDC2.h"
 #include "skin/win/CPanelBitmap.h"
@@ -50,7 +51,7 @@ void CGUIPanel::LoadLayout()
     m_mask = nullptr;
     m_hasOutline = false;
 
-    CLayoutLoader::Load(m_layoutFile, m_items, Handle());
+    m_problems = CLayoutLoader::Load(m_layoutFile, m_items, Handle());
     m_background = m_items.Find<CPanelBitmap>(ItemId::BACKGROUND, ItemKind::PanelBitmap);
     m_mask = m_items.Find<CPanelBitmap>(ItemId::MASK, ItemKind::PanelBitmap);
     if (m_background == nullptr)
@@ -67,6 +68,11 @@ void CGUIPanel::LoadLayout()
     InvalidateRect(Handle(), nullptr, TRUE);
     if (m_mask != nullptr)
         ApplyMask();
+}
+
+std::optional<LayoutProblem> CGUIPanel::PreventingProblem() const
+{
+    return LayoutFaults::FirstPreventing(m_problems);
 }
 
 void CGUIPanel::ApplyMask()

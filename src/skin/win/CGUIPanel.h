@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/win/WinHandles.h"
+#include "skin/layout/ItemDescriptions.h"
 #include "skin/win/CDialogWindow.h"
 #include "skin/win/CItemList.h"
 
@@ -35,6 +38,10 @@ public:
     [[nodiscard]] bool IsReady() const noexcept { return m_ready; }
     [[nodiscard]] CPanelBitmap* Background() const noexcept { return m_background; }
     [[nodiscard]] CPanelBitmap* Mask() const noexcept { return m_mask; }
+    // What the read of the layout refused, and the first of it that keeps the window from
+    // showing (a layout or picture that could not be read); nullopt when it can be shown.
+    [[nodiscard]] const std::vector<LayoutProblem>& LayoutProblems() const noexcept { return m_problems; }
+    [[nodiscard]] std::optional<LayoutProblem> PreventingProblem() const;
     // The outline region the mask gave (owned by the window once set); null without one.
     [[nodiscard]] bool HasOutline() const noexcept { return m_hasOutline; }
 
@@ -59,6 +66,7 @@ private:
     HWND m_owner;
     std::wstring m_layoutFile;
     CItemList m_items;
+    std::vector<LayoutProblem> m_problems;
     CPanelBitmap* m_background = nullptr;
     CPanelBitmap* m_mask = nullptr;
     bool m_hasOutline = false;

@@ -105,8 +105,8 @@ private:
                                         [&](const auto& table) { return table.Table() == description.table; });
         if (owned == tables.end() || owned->Table() == nullptr)
             return nullptr;
-        return Append(std::make_unique<CLanguageItem>(std::move(*owned)), description.identifier,
-                      ItemKind::Language, nullptr, m_parent);
+        return Append(std::make_unique<CLanguageItem>(std::move(*owned)), description.identifier, ItemKind::Language,
+                      nullptr, m_parent);
     }
 
     CGUIItem* Make(const FontDescription& description)
@@ -204,6 +204,17 @@ std::vector<LayoutProblem> CLayoutLoader::Load(std::wstring_view fileName, CItem
         return {{LayoutProblem::Kind::LayoutUnreadable, std::wstring(fileName)}};
     CLayoutReader reader(environment.Cache(), environment.Languages());
     LayoutDescription description = reader.ReadFile(fileName);
+    Build(description, items, parent);
+    return std::move(description.problems);
+}
+
+std::vector<LayoutProblem> CLayoutLoader::LoadText(std::string_view bytes, CItemList& items, HWND parent)
+{
+    CSkinEnvironment& environment = CSkinEnvironment::Instance();
+    if (!environment.IsInitialized())
+        return {{LayoutProblem::Kind::LayoutUnreadable, {}}};
+    CLayoutReader reader(environment.Cache(), environment.Languages());
+    LayoutDescription description = reader.ReadBytes(bytes);
     Build(description, items, parent);
     return std::move(description.problems);
 }

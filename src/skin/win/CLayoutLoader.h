@@ -22,6 +22,8 @@ class CLayoutLoader
 {
 public:
     static std::vector<LayoutProblem> Load(std::wstring_view fileName, CItemList& items, HWND parent);
+    // The same for a layout given as its bytes, as if they were a file's.
+    static std::vector<LayoutProblem> LoadText(std::string_view bytes, CItemList& items, HWND parent);
     // Makes the items of a description that was read already.
     static void Build(LayoutDescription& description, CItemList& items, HWND parent);
 };

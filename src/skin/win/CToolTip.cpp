@@ -1,6 +1,5 @@
 #include "skin/win/CToolTip.h"
 
-#include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CSkinEnvironment.h"
 
@@ -96,8 +95,7 @@ std::wstring CToolTip::Text() const
 
 std::wstring CToolTip::ShownText(std::wstring_view textKey)
 {
-    const CLangTable* language = CSkinEnvironment::Instance().Languages().Current();
-    const auto translated = language != nullptr ? language->Translate(textKey) : std::nullopt;
+    const auto translated = CSkinEnvironment::Instance().Languages().Translate(textKey);
     std::wstring text = translated ? *translated : std::wstring(textKey);
     if (const size_t backslash = text.find(L'\\'); backslash != std::wstring::npos)
         text.replace(backslash, 2, L" ");

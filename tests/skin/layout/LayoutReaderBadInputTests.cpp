@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "platform/FileSystem.h"
+#include "skin/layout/LayoutFaults.h"
 #include "skin/layout/LayoutLimits.h"
 #include "vocabulary/ItemIds.h"
 
@@ -320,4 +321,20 @@ TEST_F(LayoutFileTest, MissingEmptyAndTooLargeFilesDescribeNothing)
     // A folder by the layout's name is not a file.
     std::filesystem::create_directories(m_directory / "xml" / "Folder.xml");
     EXPECT_TRUE(ReadFile(L"Folder.xml").items.empty());
+}
+
+TEST(LayoutFaultsTest, OnlyAMissingLayoutOrPictureKeepsTheWindowFromShowing)
+{
+    using Kind = LayoutProblem::Kind;
+    const std::vector<LayoutProblem> textsOnly{{Kind::FontUnloaded, L"a.ttf"}, {Kind::LanguageDamaged, L"German.lng"},
+                                               {Kind::LanguageUnreadable, L"French.lng"}};
+    EXPECT_EQ(LayoutFaults::FirstPreventing(textsOnly), std::nullopt);
+    std::vector<LayoutProblem> withPicture = textsOnly;
+    withPicture.push_back({Kind::PictureUnloaded, L"tab_2.bmp"});
+    withPicture.push_back({Kind::OutsideFolder, L"..\\x.bmp"});
+    const auto preventing = LayoutFaults::FirstPreventing(withPicture);
+    ASSERT_TRUE(preventing.has_value());
+    EXPECT_EQ(LayoutFaults::Describe(*preventing), L"tab_2.bmp: the picture is missing or cannot be read");
+    EXPECT_EQ(LayoutFaults::Describe({Kind::LayoutMalformed, L"MainPage.xml", LanguageFileFault::None, 17}),
+              L"MainPage.xml: the layout file is not well-formed XML (at byte 17)");
 }
