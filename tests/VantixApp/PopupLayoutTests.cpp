@@ -8,6 +8,7 @@
 #include "VantixApp/CVantixWarningDlg.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CTextItem.h"
+#include "skin/win/CToolTip.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -52,12 +53,17 @@ std::string Narrow(std::wstring_view text)
     return std::string(text.begin(), text.end());
 }
 
-std::wstring FaceOf(const CFontItem* font)
+std::wstring FaceOf(HFONT font)
 {
     LOGFONTW description{};
-    if (font == nullptr || GetObjectW(font->Font(), sizeof(description), &description) == 0)
+    if (font == nullptr || GetObjectW(font, sizeof(description), &description) == 0)
         return {};
     return description.lfFaceName;
+}
+
+std::wstring FaceOf(const CFontItem* font)
+{
+    return FaceOf(font != nullptr ? font->Font() : nullptr);
 }
 
 // The item's window in the panel's client coordinates.
@@ -149,6 +155,19 @@ TEST_P(PopupLayoutTest, EveryPopupHasAVisibleWayOutAndATranslatedHeading)
             EXPECT_EQ(face, L"Noto Sans CJK SC");
         else
             EXPECT_EQ(face, L"Liberation Sans");
+    });
+}
+
+TEST_P(PopupLayoutTest, ToolTipsShowInTheFaceOfTheLanguagesTexts)
+{
+    // The system's tool tip font has no Chinese, Japanese or Korean glyphs.
+    ForEveryPopup([](const PopupLayout& layout, CVantixWarningDlg& popup) {
+        const auto* heading = popup.Items().Find<CTextItem>(layout.heading, ItemKind::TextItem);
+        ASSERT_NE(heading, nullptr);
+        CToolTip tip;
+        ASSERT_TRUE(tip.Ensure(popup.Handle()));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(tip.Handle(), WM_GETFONT, 0, 0));
+        EXPECT_EQ(FaceOf(font), FaceOf(heading->Font()));
     });
 }
 

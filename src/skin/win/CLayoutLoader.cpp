@@ -111,6 +111,7 @@ private:
 
     CGUIItem* Make(const FontDescription& description)
     {
+        CSkinEnvironment::Instance().NoteFontFace(description.identifier, description.typeface);
         return Append(CFontItem::Create(description), description.identifier, ItemKind::Font, nullptr, m_parent);
     }
 

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+
+#include "platform/win/WinHandles.h"
 
 #include "skin/win/CItemMakers.h"
 #include "skin/win/CWinKeyboardLayouts.h"
@@ -44,6 +50,14 @@ public:
     // The makers the layout loader asks for element kinds without an item class of the skin.
     [[nodiscard]] CItemMakers& ItemMakers() noexcept { return m_itemMakers; }
 
+    // The layouts' FONT elements name their faces here as they are read.
+    void NoteFontFace(int32_t fontId, std::wstring face);
+    // The font of the tool tips: the system's tool tip font in the face the current language
+    // draws the skin's texts in (its substitute for the regular text font), so that a
+    // language's script shows. Null while no layout named that face. The fonts live as long as
+    // the process, as tool tips of any window may still hold one.
+    [[nodiscard]] HFONT ToolTipFont();
+
 private:
     CSkinEnvironment() = default;
 
@@ -54,4 +68,6 @@ private:
     int m_panelTemplate = kDefaultPanelTemplate;
     IListPopup* m_listPopup = nullptr;
     CItemMakers m_itemMakers;
+    std::map<int32_t, std::wstring> m_fontFaces;
+    std::map<std::wstring, UniqueFont> m_toolTipFonts;
 };

@@ -33,12 +33,15 @@ bool CToolTip::Ensure(HWND item)
         return true;
     if (item == nullptr)
         return false;
-    m_control = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, item, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+    m_control =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, item, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (m_control == nullptr)
         return false;
     m_item = item;
+    // The system font lacks the glyphs of some languages (Chinese, Japanese, Korean).
+    if (HFONT font = CSkinEnvironment::Instance().ToolTipFont())
+        SendMessageW(m_control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(m_control, TTM_ACTIVATE, FALSE, 0);
     m_active = false;
     TTTOOLINFOW tool = ToolOf(item);
