@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -19,8 +20,8 @@
 #include "simulator/SimulatedService.h"
 #include "skin/CLangTable.h"
 #include "support/RealInput.h"
-#include "support/XInputScript.h"
 #include "support/TempFolder.h"
+#include "support/XInputScript.h"
 
 namespace {
 
@@ -72,9 +73,10 @@ struct DamageCase
     bool noMouse = false;
     bool noDisplay = false;
     int exitStatus = CVantixApp::kExitInstallationDamaged;
-    const char* traced = nullptr;  // part of the developer's line on standard error, if any
-    // The start of the message box's text; null for the skinned pop-up of a missing mouse.
-    const wchar_t* message = kDamagedText;
+    // What is wrong, as the developer's line on standard error and the message box's last line.
+    const char* traced = nullptr;
+    // The start of the message box's text where it is known whatever the registry's language.
+    const wchar_t* message = nullptr;
 };
 
 void PrintTo(const DamageCase& damage, std::ostream* out)
@@ -92,7 +94,7 @@ const DamageCase kCases[] = {
     {"TabPictureMissing", [](const fs::path& f) { fs::remove(f / "skins" / "tab_n.bmp"); }, false, false,
      CVantixApp::kExitInstallationDamaged, "tab_n.bmp: the picture is missing"},
     {"NoLanguageFile", [](const fs::path& f) { fs::remove_all(f / "lang"); }, false, false,
-     CVantixApp::kExitInstallationDamaged, "English.lng: the language file is missing"},
+     CVantixApp::kExitInstallationDamaged, "English.lng: the language file is missing", kDamagedText},
     {"NoMousePopupMissingWithoutMouse", [](const fs::path& f) { fs::remove(f / "xml" / "NoMousePopup.xml"); }, true,
      false, CVantixApp::kExitInstallationDamaged, "NoMousePopup.xml: the pop-up could not be made"},
     {"NoDisplayDriver", [](const fs::path&) {}, false, true, CVantixApp::kExitWindowNotMade,
@@ -267,9 +269,15 @@ TEST_P(DamagedInstallationTest, TellsTheUserEndsWithAFailureAndWritesNothing)
     else
     {
         ASSERT_NE(box, nullptr) << "the program ended without a message";
+        const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
         if (damage.message != nullptr)
         {
-            EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)).rfind(damage.message, 0), 0u);
+            EXPECT_EQ(text.rfind(damage.message, 0), 0u) << "in English when no language could be read";
+        }
+        if (damage.traced != nullptr)
+        {
+            EXPECT_NE(text.find(std::wstring(damage.traced, damage.traced + std::strlen(damage.traced))),
+                      std::wstring::npos);
         }
         EXPECT_FALSE(Ended()) << "the message waits for the user";
         // The user closes the message with the Enter key, once the box is on the screen.
