@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "skin/win/CGUIItem.h"
 #include "skin/win/CItemMakers.h"
 #include "skin/win/CSubclassedWindow.h"

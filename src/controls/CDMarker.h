@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "controls/core/CLevelBar.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"

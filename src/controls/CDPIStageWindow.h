@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "controls/core/CStageTile.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"

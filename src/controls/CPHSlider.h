@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "controls/core/CSliderThumb.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "controls/core/CProfileButtonState.h"
 #include "skin/win/CGUIItem.h"
 #include "skin/win/CHoverTracker.h"

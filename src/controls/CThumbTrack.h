@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controls/CPHSlider.h"
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"
 

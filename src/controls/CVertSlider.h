@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 #include "controls/core/CVerticalThumb.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"

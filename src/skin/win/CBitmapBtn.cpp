@@ -4,7 +4,6 @@
 #include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/ItemDescriptions.h"
-#include "skin/win/BitmapCopy.h"
 #include "skin/win/CFontItem.h"
 #include "skin/win/CSkinEnvironment.h"
 #include "skin/win/ItemDrawing.h"
@@ -110,14 +109,14 @@ bool CBitmapBtn::CreateButton(HWND parent, const RECT& rect, bool visible)
     return CSubclassedWindow::Create(L"BUTTON", parent, rect, style);
 }
 
-void CBitmapBtn::SetPictures(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled, int x, int y,
-                             int width, int height)
+void CBitmapBtn::SetPictures(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled, int x, int y, int width,
+                             int height)
 {
     const HBITMAP given[kPictureCount] = {normal, hover, pressed, disabled};
     for (size_t state = 0; state < kPictureCount; ++state)
     {
         if (given[state] != nullptr)
-            m_pictures[state] = CopyBitmap(given[state], x, y, width, height);
+            m_pictures[state] = PictureArea::Part(given[state], x, y, width, height);
     }
     if (Handle() == nullptr)
         return;
@@ -313,13 +312,13 @@ void CBitmapBtn::OnKillFocus(HWND)
 void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& draw)
 {
     const DrawState state = CurrentDrawState(draw.itemState);
-    const HBITMAP picture = m_pictures[IndexOf(ChoosePicture(state))].Get();
+    const PictureArea& picture = m_pictures[IndexOf(ChoosePicture(state))];
     RECT client{};
     GetClientRect(Handle(), &client);
     const SIZE size{client.right - client.left, client.bottom - client.top};
     if (m_caption.empty())
     {
-        DrawPicture(draw.hDC, picture, size);
+        DrawPictureArea(draw.hDC, 0, 0, size.cx, size.cy, picture);
         return;
     }
     // Composed off-screen and copied in one step, so the caption never flickers.
@@ -328,7 +327,7 @@ void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& draw)
     if (!composition || !surface)
         return;
     const ScopedSelect selected(composition.Get(), surface.Get());
-    DrawPicture(composition.Get(), picture, size);
+    DrawPictureArea(composition.Get(), 0, 0, size.cx, size.cy, picture);
     DrawCaption(composition.Get(), client, ChooseCaptionState(state));
     BitBlt(draw.hDC, 0, 0, size.cx, size.cy, composition.Get(), 0, 0, SRCCOPY);
 }

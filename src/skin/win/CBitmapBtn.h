@@ -13,6 +13,7 @@
 #include "skin/win/CHoverTracker.h"
 #include "skin/win/CSubclassedWindow.h"
 #include "skin/win/CToolTip.h"
+#include "skin/win/PictureArea.h"
 
 class CFontItem;
 struct ButtonDescription;
@@ -64,8 +65,9 @@ public:
     // Makes the owner-drawn button window at `rect` (control identifier 0, no tab stop).
     bool CreateButton(HWND parent, const RECT& rect, bool visible = true);
 
-    // Copies each given picture (width x height from x, y) into the button's own bitmap of that
-    // state; a null picture leaves that state as it was.
+    // Draws each state from the given picture's part (width x height from x, y), without a copy:
+    // the pictures (the resource cache's) outlive the button. A null picture leaves that state
+    // as it was.
     void SetPictures(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled, int x, int y, int width,
                      int height);
     // The window takes the mask's outline first.
@@ -121,7 +123,7 @@ private:
     bool m_checkBox = false;
     bool m_checked = false;
     CHoverTracker m_hover;
-    std::array<UniqueBitmap, kPictureCount> m_pictures;
+    std::array<PictureArea, kPictureCount> m_pictures;
     std::array<int32_t, kPictureCount> m_captionColours{};
     int m_toggleMode = 1;
     std::wstring m_caption;

@@ -1,4 +1,4 @@
-#include "controls/PictureArea.h"
+#include "skin/win/PictureArea.h"
 
 #include <algorithm>
 
