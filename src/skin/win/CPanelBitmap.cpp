@@ -1,22 +1,13 @@
 #include "skin/win/CPanelBitmap.h"
 
-#include "platform/win/WindowDc.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/BitmapCopy.h"
 
-std::unique_ptr<CPanelBitmap> CPanelBitmap::Create(const PanelBitmapDescription& description, HWND owner)
+std::unique_ptr<CPanelBitmap> CPanelBitmap::Create(const PanelBitmapDescription& description, HWND)
 {
-    if (description.picture == nullptr || !description.picture->loaded)
+    if (description.picture == nullptr || !description.picture->loaded || description.picture->handle == 0)
         return nullptr;
-    const auto picture = reinterpret_cast<HBITMAP>(description.picture->handle);
-    const SIZE size = BitmapSize(picture);
-    WindowDc surface(owner);
-    UniqueBitmap copy = CopyBitmap(picture, 0, 0, size.cx, size.cy, surface.Get());
-    if (!copy)
-        return nullptr;
-    return std::make_unique<CPanelBitmap>(std::move(copy));
+    return std::make_unique<CPanelBitmap>(reinterpret_cast<HBITMAP>(description.picture->handle));
 }
 
-CPanelBitmap::CPanelBitmap(UniqueBitmap bitmap) noexcept : m_bitmap(std::move(bitmap)), m_size(BitmapSize(m_bitmap.Get()))
-{
-}
+CPanelBitmap::CPanelBitmap(HBITMAP bitmap) noexcept : m_bitmap(bitmap), m_size(BitmapSize(bitmap)) {}
