@@ -16,10 +16,12 @@ class CMouse;
 class CVantixConfig;
 class CVantixAppDlg;
 
-// The program's life: one copy per desktop (a named mutex held for the program's life), the process set up (common controls, COM, the
-// program directory), the configuration and the mouse device object made, the language table
-// loaded and the language chosen, the tray companion started, then the main window run
-// modally; afterwards everything is torn down in the order device, configuration, COM, window.
+// The program's life: one copy per desktop (a named mutex held for the program's life), the
+// process set up (common controls, COM, the program directory), the configuration and the mouse
+// device object made, the language table loaded and the language chosen, then the main window
+// run modally, the tray companion started once the window was made; afterwards everything is
+// torn down in the order device, configuration, COM, window. A damaged installation or a window
+// that cannot be made is told to the user and ends the run with a failing exit status.
 class CVantixApp
 {
 public:
