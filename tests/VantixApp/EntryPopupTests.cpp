@@ -6,7 +6,9 @@
 #include "../support/RealInput.h"
 #include "../support/XInputScript.h"
 #include "AppTestSupport.h"
+#include "VantixApp/CPopupBoxSingleKeyEntry.h"
 #include "VantixApp/CVantixNameEntryPopup.h"
+#include "controls/CEditItemSingleKeyInput.h"
 #include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
 
@@ -68,6 +70,34 @@ TEST_F(EntryPopupTest, NameEntryKeepsTwentyOfTwentyFiveTypedCharacters)
     EXPECT_EQ(RunDriven(popup, script), CPopupBox::kResultOk) << script.Failure();
     EXPECT_EQ(popup.Name(), L"abcdefghijklmnopqrst");
     EXPECT_TRUE(heading.ends_with(L": Racing")) << heading;
+}
+
+TEST_F(EntryPopupTest, SingleKeyEntryTakesEscapeAndEnterAsKeysAndOkReturnsTheKey)
+{
+    CPopupBoxSingleKeyEntry popup(L"SingleKeyPopup.xml", KeyStroke{}, nullptr);
+    CXInputScript script;
+    script.Then([&] { return IsUp(popup) && popup.Field() != nullptr; }, [&] { return Focus(popup); })
+        .Then([&] { return popup.Field()->IsCapturing(); }, L"key Escape")
+        .Then([&] { return popup.Field()->Key().virtualKey == VK_ESCAPE; }, L"key Return")
+        .Then([&] { return popup.Field()->Key().virtualKey == VK_RETURN; },
+              [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_POPUP_OK)); });
+    EXPECT_EQ(RunDriven(popup, script), CPopupBox::kResultOk) << script.Failure();
+    EXPECT_EQ(popup.Key().virtualKey, VK_RETURN);
+    EXPECT_EQ(popup.Key().scanCode, 0x1C);
+    EXPECT_FALSE(popup.Key().name.empty());
+}
+
+TEST_F(EntryPopupTest, SingleKeyEntryCancelEmptiesTheName)
+{
+    KeyStroke given;
+    given.virtualKey = 'A';
+    given.name = L"A";
+    CPopupBoxSingleKeyEntry popup(L"SingleKeyPopup.xml", given, nullptr);
+    CXInputScript script;
+    script.Then([&] { return IsUp(popup) && popup.Field() != nullptr; },
+                [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_POPUP_CANCEL)); });
+    EXPECT_EQ(RunDriven(popup, script), CPopupBox::kResultCancel) << script.Failure();
+    EXPECT_TRUE(popup.Key().name.empty());
 }
 
 }  // namespace
