@@ -6,9 +6,12 @@
 #include "../support/RealInput.h"
 #include "../support/XInputScript.h"
 #include "AppTestSupport.h"
+#include "VantixApp/CDPIStagesPopup.h"
 #include "VantixApp/CPopupBoxSingleKeyEntry.h"
 #include "VantixApp/CVantixNameEntryPopup.h"
+#include "controls/CDPIStageWindow.h"
 #include "controls/CEditItemSingleKeyInput.h"
+#include "controls/CSliderHMulti.h"
 #include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
 
@@ -98,6 +101,49 @@ TEST_F(EntryPopupTest, SingleKeyEntryCancelEmptiesTheName)
                 [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_POPUP_CANCEL)); });
     EXPECT_EQ(RunDriven(popup, script), CPopupBox::kResultCancel) << script.Failure();
     EXPECT_TRUE(popup.Key().name.empty());
+}
+
+TEST_F(EntryPopupTest, StagesPopupCountsSelectsAndSetsTheSelectedStage)
+{
+    using Stage = CDpiStageList::Stage;
+    CDpiStageList stages(110, 800, 10,
+                         {Stage{400, 400, 400, false, true, false}, Stage{500, 500, 500, true, true, false},
+                          Stage{600, 600, 600, false, true, false}},
+                         3);
+    CDPIStagesPopup popup(L"DPIStagesPopup.xml", stages, nullptr);
+    std::wstring countShown;
+    const auto thumb = [&] { return popup.Slider(CDpiStageList::Axis::Both)->Thumb(0); };
+    const auto drag = [&] {
+        CSliderHMulti& slider = *popup.Slider(CDpiStageList::Axis::Both);
+        const int32_t from = thumb()->Scale().CentreOf(thumb()->GetValue());
+        const int32_t to = thumb()->Scale().CentreOf(80);
+        return L"mousemove " + wintest::ScreenArguments(slider.Handle(), from, 18) + L" mousedown 1 mousemove " +
+               wintest::ScreenArguments(slider.Handle(), (from + to) / 2, 20) + L" mousemove " +
+               wintest::ScreenArguments(slider.Handle(), to, 22) + L" mouseup 1";
+    };
+    CXInputScript script;
+    script
+        .Then([&] { return IsUp(popup) && popup.Tile(4) != nullptr && popup.Slider(CDpiStageList::Axis::Both); },
+              [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_DPISTAGES_INC)); })
+        .Then([&] { return stages.ActiveCount() == 4; }, [&] { return CXInputScript::ClickCentreOf(popup.Tile(3)->Handle()); })
+        .Then([&] { return stages.CurrentIndex() == 3; },
+              [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_DPISTAGES_DEC)); })
+        .Then([&] { return stages.ActiveCount() == 3; },
+              [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_DPISTAGES_DEC)); })
+        .Then(
+            [&] {
+                countShown = popup.CountText() != nullptr ? popup.CountText()->Text() : L"";
+                return stages.ActiveCount() == 2 && stages.CurrentIndex() == 1;
+            },
+            drag)
+        .Then([&] { return !thumb()->IsDragging() && stages.At(1).value == 800; },
+              [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_DPISTAGES_OK)); });
+    EXPECT_EQ(RunDriven(popup, script), CPopupBox::kResultOk) << script.Failure();
+    EXPECT_EQ(countShown, L"2");
+    ASSERT_EQ(stages.Size(), 5u);
+    EXPECT_EQ(stages.At(1).value, 800) << "a position past the maximum stores the maximum";
+    EXPECT_EQ(stages.At(4).value, 5600);
+    EXPECT_FALSE(stages.At(2).enabled);
 }
 
 }  // namespace
