@@ -8,10 +8,13 @@
 #include "AppTestSupport.h"
 #include "VantixApp/CDPIStagesPopup.h"
 #include "VantixApp/CPopupBoxSingleKeyEntry.h"
+#include "VantixApp/CPredefinedMacroPopup.h"
 #include "VantixApp/CVantixNameEntryPopup.h"
 #include "controls/CDPIStageWindow.h"
 #include "controls/CEditItemSingleKeyInput.h"
+#include "controls/CListPanelList.h"
 #include "controls/CSliderHMulti.h"
+#include "skin/win/CDropdownListItem.h"
 #include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
 
@@ -144,6 +147,26 @@ TEST_F(EntryPopupTest, StagesPopupCountsSelectsAndSetsTheSelectedStage)
     EXPECT_EQ(stages.At(1).value, 800) << "a position past the maximum stores the maximum";
     EXPECT_EQ(stages.At(4).value, 5600);
     EXPECT_FALSE(stages.At(2).enabled);
+}
+
+TEST_F(EntryPopupTest, ReadyMadeCommandIsChosenFromTheOpenedList)
+{
+    CPredefinedMacroPopup popup(L"AdvancedMacroPopup.xml", nullptr);
+    const auto openList = [] { return dynamic_cast<CListPanelList*>(CWindow::FromHandle(GetCapture())); };
+    CXInputScript script;
+    script.Then([&] { return IsUp(popup) && popup.Basic() != nullptr; }, [&] { return CXInputScript::ClickCentreOf(popup.Basic()->Handle()); })
+        .Then([&] { return openList() != nullptr; },
+              [&] {
+                  const RECT row = openList()->RowRect(1);
+                  return CXInputScript::MoveTo(openList()->Handle(), row.left + 12, (row.top + row.bottom) / 2) +
+                         L" click 1";
+              })
+        .Then([&] { return !popup.Command().empty(); },
+              [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_ADD_BASIC_MACRO_CMDS)); });
+    EXPECT_EQ(RunDriven(popup, script), CPopupBox::kResultOk) << script.Failure();
+    EXPECT_EQ(popup.Basic()->EntryCount(), 9u);
+    EXPECT_EQ(popup.Command(), popup.Basic()->EntryText(1));
+    EXPECT_EQ(popup.Command().front(), L'$');
 }
 
 }  // namespace
