@@ -9,14 +9,19 @@
 #include "VantixApp/CDPIStagesPopup.h"
 #include "VantixApp/CPopupBoxSingleKeyEntry.h"
 #include "VantixApp/CPredefinedMacroPopup.h"
+#include "VantixApp/CPreviewPopup.h"
 #include "VantixApp/CVantixNameEntryPopup.h"
+#include "config/CVantixConfig.h"
 #include "controls/CDPIStageWindow.h"
 #include "controls/CEditItemSingleKeyInput.h"
 #include "controls/CListPanelList.h"
 #include "controls/CSliderHMulti.h"
+#include "macro/CMacro.h"
 #include "skin/win/CDropdownListItem.h"
 #include "skin/win/CTextItem.h"
+#include "vocabulary/FunctionCodes.h"
 #include "vocabulary/ItemIds.h"
+#include "vocabulary/NameKeys.h"
 
 namespace {
 
@@ -167,6 +172,33 @@ TEST_F(EntryPopupTest, ReadyMadeCommandIsChosenFromTheOpenedList)
     EXPECT_EQ(popup.Basic()->EntryCount(), 9u);
     EXPECT_EQ(popup.Command(), popup.Basic()->EntryText(1));
     EXPECT_EQ(popup.Command().front(), L'$');
+}
+
+TEST_F(EntryPopupTest, PreviewNamesTheFunctionsAndTheirDetails)
+{
+    CVantixConfig config(L"unused-folder");
+    IMouseProfile* profile = config.CreateProfile(L"Shooter");
+    ASSERT_NE(profile, nullptr);
+    (void)config.AddMacro(L"Reload");
+    (void)profile->SetButtonAssignment(2, AssignmentInfo::MacroByName(L"Reload"));
+    (void)profile->SetButtonAssignment(3, AssignmentInfo::ProfileByName(L"Missing"));
+    CPreviewPopup popup(L"PreviewPopup.xml", *profile, config, nullptr);
+    std::wstring second;
+    CXInputScript script;
+    script.Then(
+        [&] {
+            const auto* text = popup.Items().Find<CTextItem>(ItemId::TEXT_PREVIEW_02, ItemKind::TextItem);
+            second = text != nullptr ? text->Text() : L"";
+            return IsUp(popup) && !second.empty();
+        },
+        [&] { return CXInputScript::ClickCentreOf(ItemOf(popup, ItemId::BUTTON_POPUP_PREVIEW_OK)); });
+    EXPECT_NE(RunDriven(popup, script), kTimedOut) << script.Failure();
+    const CLanguageSet& languages = CSkinEnvironment::Instance().Languages();
+    EXPECT_EQ(popup.Line(0), languages.ShowText(NameKeys::FunctionNameKey(FunctionCode::kClick)));
+    EXPECT_EQ(popup.Line(1), languages.ShowText(NameKeys::FunctionNameKey(FunctionCode::kMacroByName)) + L": Reload");
+    EXPECT_EQ(second, popup.Line(1));
+    EXPECT_EQ(popup.Line(2), languages.ShowText(NameKeys::FunctionNameKey(FunctionCode::kProfileByName)))
+        << "a profile that is not there adds no detail";
 }
 
 }  // namespace
