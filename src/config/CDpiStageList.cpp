@@ -32,7 +32,13 @@ CDpiStageList CDpiStageList::FromConfig(IMouseConfig& config)
         stages.push_back(Stage{config.GetResolutionStageValue(number), config.GetResolutionStageValueX(number),
                                config.GetResolutionStageValueY(number), static_cast<int32_t>(number) == current,
                                number <= active, config.GetResolutionStageSeparateXY(number)});
-    return CDpiStageList(minimum, maximum, step, std::move(stages), active);
+    if (count != 0)
+        return CDpiStageList(minimum, maximum, step, std::move(stages), active);
+    // A profile that holds no stages yet (a new one, or one read from the mouse, which keeps
+    // none) would open on five hidden tiles and a count of 0: it offers the defaults instead.
+    CDpiStageList defaults(minimum, maximum, step, {}, kShownStages);
+    (void)defaults.Select(0);
+    return defaults;
 }
 
 bool CDpiStageList::StoreInto(IMouseConfig& config) const

@@ -34,7 +34,8 @@ public:
                   uint32_t activeCount);
 
     // The active profile's stages, padded to five: an added stage has its place's default
-    // value in value, X and Y and is neither current, enabled nor separate.
+    // value in value, X and Y and is neither current, enabled nor separate. A profile
+    // without stages gets the five defaults, all active, the first current.
     [[nodiscard]] static CDpiStageList FromConfig(IMouseConfig& config);
     // Stores the active count and every stage into the active profile, growing its stage
     // count first so that no stage overwrites another, and makes the stage marked current the

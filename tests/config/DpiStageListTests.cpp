@@ -53,6 +53,16 @@ TEST_F(DpiStageListTest, AProfileWithThreeStagesIsPaddedToFiveWithTheDefaults)
     EXPECT_EQ(list.At(4).value, 5600);
 }
 
+TEST_F(DpiStageListTest, AProfileWithoutStagesOffersTheDefaultsActive)
+{
+    config.SetActiveProfile(config.CreateProfile(L"Fresh"));
+    const CDpiStageList list = CDpiStageList::FromConfig(config);
+    ASSERT_EQ(list.Size(), 5u);
+    EXPECT_EQ(list.ActiveCount(), 5u);
+    EXPECT_EQ(list.CurrentIndex(), 0);
+    EXPECT_TRUE(list.At(4).enabled);
+}
+
 TEST_F(DpiStageListTest, CountStaysWithinOneAndTheStagesAndTheCurrentMarkFollows)
 {
     CDpiStageList list = CDpiStageList::FromConfig(config);
