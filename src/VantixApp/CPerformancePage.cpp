@@ -1,5 +1,6 @@
 #include "VantixApp/CPerformancePage.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -8,6 +9,7 @@
 #include "config/CDpiStageList.h"
 #include "config/CVantixConfig.h"
 #include "controls/CSliderHMulti.h"
+#include "device/DeviceTranslation.h"
 #include "device/IMouseDevice.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CGUIItem.h"
@@ -94,16 +96,20 @@ CBitmapBtn* CPerformancePage::Button(int32_t identifier) const noexcept
 
 void CPerformancePage::OnMouseRead()
 {
-    // The rate buttons say the mouse's rates before their layout text ("Hz").
-    const IMouseDevice& device = Host().Device();
-    const uint32_t count = device.GetPollingRateCount();
+    // The rate buttons say their rates before their layout text ("Hz"), for as many buttons
+    // as the mouse has rates. The mouse lists report intervals in milliseconds: shown as they
+    // are, 1 ms would read "1 Hz" on the 125 Hz button; each button shows its own choice's rate.
+    const uint32_t count = Host().Device().GetPollingRateCount();
     for (uint32_t index = 0; index < count && index < kRateButtons.size(); ++index)
-        if (CBitmapBtn* button = Button(kRateButtons[index]))
-        {
-            if (m_rateCaptions[index].empty())
-                m_rateCaptions[index] = button->Caption();
-            button->SetCaption(std::to_wstring(device.GetPollingRate(index)) + m_rateCaptions[index], 0);
-        }
+    {
+        CBitmapBtn* button = Button(kRateButtons[index]);
+        const std::optional<uint32_t> interval = DeviceTranslation::IntervalForChoice(static_cast<int32_t>(index));
+        if (button == nullptr || !interval || *interval == 0)
+            continue;
+        if (m_rateCaptions[index].empty())
+            m_rateCaptions[index] = button->Caption();
+        button->SetCaption(std::to_wstring(1000 / *interval) + m_rateCaptions[index], 0);
+    }
 }
 
 void CPerformancePage::Refresh()

@@ -5,6 +5,7 @@
 #include "../support/XInputScript.h"
 #include "MainWindowFixture.h"
 #include "controls/CSliderHMulti.h"
+#include "skin/win/CBitmapBtn.h"
 
 class PerformancePageTest : public MainWindowTest
 {
@@ -48,6 +49,7 @@ TEST_F(PerformancePageTest, EverySettingReachesTheMouse)
         Press(ItemId::BUTTON_ENABLEACCELERATION);
     SendMessageW(window->Handle(), Notification::kSliderMoved, 99, ItemId::SLIDER_ACCEL_STAGE1);
     EXPECT_EQ(config->GetAccelerationLevel(), config->GetAccelerationMax());
+    EXPECT_EQ(window->BoundAs<CBitmapBtn>(ItemId::BUTTON_RATE1)->Caption().substr(0, 4), L"125 ");
     Press(ItemId::BUTTON_RATE3);
 
     Click(ItemId::BUTTON_APPLY);
