@@ -81,14 +81,16 @@ declare -A TAB_LEFT=(
 KEYS_LINK_X=$((704 + 220 - 16))
 KEYS_LINK_Y=$((130 + 24 / 2))
 # The wheel button's drop-down (AssignButtons.xml, BUTTON_ASSNSCROLLBUTTON, box 484 306 320 28);
-# its list opens under the box with rows of 18 pixels: the single key is the ninth entry, the
-# profile entry the tenth. The stages button (AdjustPerformance.xml, BUTTON_SENSITIVITY_STAGES,
+# its list opens under the box, the first row centred 6 pixels below it, rows of 15 pixels (14
+# in the Chinese, Japanese and Korean faces): the single key is the ninth entry, the profile
+# entry the tenth, its submenu opens to the right. The stages button (AdjustPerformance.xml, BUTTON_SENSITIVITY_STAGES,
 # 262 161 150 32). Pop-ups open centred over the window: the single-key one is 440 x 220 with its
 # field at 84 118 332 30 and Cancel at 306 172 110 32, the stages one 760 x 480 with Cancel at
 # 626 436 110 32.
 WHEEL_BOX_X=$((484 + 320 / 2))
 WHEEL_BOX_Y=$((306 + 28 / 2))
-LIST_ROW_Y() { printf '%d' $((306 + 28 + 18 * $1 + 18 / 2)); }
+LIST_ROW_PITCH=15
+LIST_ROW_Y() { printf '%d' $((306 + 28 + 6 + LIST_ROW_PITCH * $1)); }
 STAGES_X=$((262 + 150 / 2))
 STAGES_Y=$((161 + 32 / 2))
 CANCEL_X=$((710 + 110 / 2))
@@ -229,7 +231,11 @@ save() {
         fi
         mv "$after" "$before"
     done
-    [[ $settled == 1 ]] || warn "$(basename "$target"): the picture kept changing; kept the last one"
+    if [[ $settled != 1 ]]; then
+        # A blinking caret never settles: the last capture is the one kept.
+        warn "$(basename "$target"): the picture kept changing; kept the last one"
+        mv "$before" "$after"
+    fi
     if [[ -n $mask && $(identify -format '%wx%h' "$mask" 2>/dev/null) == "${2}x${3}" ]]; then
         "$CONVERT" "$after" \( "$mask" -colorspace gray -negate \) -alpha off -compose CopyOpacity -composite \
             -fuzz 0 -transparent '#ff00ff' $PNG_OPTIONS "$target"
@@ -280,6 +286,10 @@ shoot_pages() {
     local language=$1 folder=$2 window X Y WIDTH HEIGHT mask
     mask=$(layout_mask MainPage.xml)
     write_language "$language"
+    case $language in
+        ChineseSimplified | ChineseTraditional | Japanese | Korean) LIST_ROW_PITCH=14 ;;
+        *) LIST_ROW_PITCH=15 ;;
+    esac
     park_pointer
     (cd "$PROGRAM_DIR" && exec "$WINE_RUN" "$PROGRAM_EXE" </dev/null >"$WORK_DIR/program.log" 2>&1) &
     PROGRAM_PID=$!
@@ -330,7 +340,7 @@ shoot_open_views() {
     sleep 0.5
     xdotool mousemove $((X + WHEEL_BOX_X)) $((Y + $(LIST_ROW_Y 9))) click 1
     sleep 0.5
-    save "$folder/page-assign-menu.png" "$SCREEN_WIDTH" "$SCREEN_HEIGHT" 0 0
+    save "$folder/page-assign-menu.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
     xdotool key Escape
     sleep 0.2
     xdotool key Escape
