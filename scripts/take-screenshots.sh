@@ -3,6 +3,9 @@
 # docs/screenshots/<Language>/:
 #   page-assign-buttons.png page-assign-keys.png page-performance.png page-profiles.png
 #   page-macros.png page-lighting.png   the real Vantix.exe, one page after the other
+#   page-assign-menu.png                the wheel button's list open with its profile submenu
+#   popup-single-key.png                the single-key pop-up over the page, a key pressed
+#   popup-stages.png                    the sensitivity stages pop-up of the performance page
 #   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
 #                                       ends in "Popup", shown by PanelGallery.exe
 #   ControlGallery.png                  the sliders, tiles and buttons (tests/controls/gallery),
@@ -77,6 +80,19 @@ declare -A TAB_LEFT=(
 )
 KEYS_LINK_X=$((704 + 220 - 16))
 KEYS_LINK_Y=$((130 + 24 / 2))
+# The wheel button's drop-down (AssignButtons.xml, BUTTON_ASSNSCROLLBUTTON, box 484 306 320 28);
+# its list opens under the box, the first row centred 6 pixels below it, rows of 15 pixels (14
+# in the Chinese, Japanese and Korean faces): the single key is the ninth entry, the profile
+# entry the tenth, its submenu opens to the right. The stages button (AdjustPerformance.xml, BUTTON_SENSITIVITY_STAGES,
+# 262 161 150 32). Pop-ups open centred over the window: the single-key one is 440 x 220 with its
+# field at 84 118 332 30 and Cancel at 306 172 110 32, the stages one 760 x 480 with Cancel at
+# 626 436 110 32.
+WHEEL_BOX_X=$((484 + 320 / 2))
+WHEEL_BOX_Y=$((306 + 28 / 2))
+LIST_ROW_PITCH=15
+LIST_ROW_Y() { printf '%d' $((306 + 28 + 6 + LIST_ROW_PITCH * $1)); }
+STAGES_X=$((262 + 150 / 2))
+STAGES_Y=$((161 + 32 / 2))
 CANCEL_X=$((710 + 110 / 2))
 CANCEL_Y=$((570 + 32 / 2))
 
@@ -215,7 +231,11 @@ save() {
         fi
         mv "$after" "$before"
     done
-    [[ $settled == 1 ]] || warn "$(basename "$target"): the picture kept changing; kept the last one"
+    if [[ $settled != 1 ]]; then
+        # A blinking caret never settles: the last capture is the one kept.
+        warn "$(basename "$target"): the picture kept changing; kept the last one"
+        mv "$before" "$after"
+    fi
     if [[ -n $mask && $(identify -format '%wx%h' "$mask" 2>/dev/null) == "${2}x${3}" ]]; then
         "$CONVERT" "$after" \( "$mask" -colorspace gray -negate \) -alpha off -compose CopyOpacity -composite \
             -fuzz 0 -transparent '#ff00ff' $PNG_OPTIONS "$target"
@@ -266,6 +286,10 @@ shoot_pages() {
     local language=$1 folder=$2 window X Y WIDTH HEIGHT mask
     mask=$(layout_mask MainPage.xml)
     write_language "$language"
+    case $language in
+        ChineseSimplified | ChineseTraditional | Japanese | Korean) LIST_ROW_PITCH=14 ;;
+        *) LIST_ROW_PITCH=15 ;;
+    esac
     park_pointer
     (cd "$PROGRAM_DIR" && exec "$WINE_RUN" "$PROGRAM_EXE" </dev/null >"$WORK_DIR/program.log" 2>&1) &
     PROGRAM_PID=$!
@@ -292,6 +316,7 @@ shoot_pages() {
         fi
         save "$folder/page-$page.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
     done
+    shoot_open_views "$folder" "$window" "$mask"
     # Cancel closes the window; the process ends by itself or is ended.
     click $((X + CANCEL_X)) $((Y + CANCEL_Y))
     for _ in $(seq "$EXIT_WAIT"); do
@@ -302,6 +327,42 @@ shoot_pages() {
     BLANK_POINT=()
     stop_process "$PROGRAM_PID"
     PROGRAM_PID=""
+}
+
+# The pages with a list or a pop-up open, in the running program (X, Y, WIDTH and HEIGHT are the
+# main window's): the wheel button's list with the profile submenu, the single-key pop-up with
+# a key pressed, the stages pop-up.
+shoot_open_views() {
+    local folder=$1 window=$2 mask=$3 px py
+    click $((X + TAB_LEFT[assign-buttons] + TAB_WIDTH / 2)) $((Y + TAB_Y))
+    xdotool windowfocus --sync "$window"
+    xdotool mousemove $((X + WHEEL_BOX_X)) $((Y + WHEEL_BOX_Y)) click 1
+    sleep 0.5
+    xdotool mousemove $((X + WHEEL_BOX_X)) $((Y + $(LIST_ROW_Y 9))) click 1
+    sleep 0.5
+    save "$folder/page-assign-menu.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    xdotool key Escape
+    sleep 0.2
+    xdotool key Escape
+    sleep 0.3
+    park_pointer
+    xdotool mousemove $((X + WHEEL_BOX_X)) $((Y + WHEEL_BOX_Y)) click 1
+    sleep 0.5
+    xdotool mousemove $((X + WHEEL_BOX_X)) $((Y + $(LIST_ROW_Y 8))) click 1
+    sleep 0.8
+    px=$((X + (WIDTH - 440) / 2))
+    py=$((Y + (HEIGHT - 220) / 2))
+    click $((px + 84 + 332 / 2)) $((py + 118 + 30 / 2))
+    xdotool key F5
+    save "$folder/popup-single-key.png" 440 220 "$px" "$py" "$(layout_mask SingleKeyPopup.xml)"
+    click $((px + 306 + 110 / 2)) $((py + 172 + 32 / 2))
+    click $((X + TAB_LEFT[performance] + TAB_WIDTH / 2)) $((Y + TAB_Y))
+    click $((X + STAGES_X)) $((Y + STAGES_Y))
+    sleep 0.5
+    px=$((X + (WIDTH - 760) / 2))
+    py=$((Y + (HEIGHT - 480) / 2))
+    save "$folder/popup-stages.png" 760 480 "$px" "$py" "$(layout_mask DPIStagesPopup.xml)"
+    click $((px + 626 + 110 / 2)) $((py + 436 + 32 / 2))
 }
 
 # The text PanelGallery appends to a pop-up's heading: pop-ups that name a profile or macro.

@@ -2,17 +2,21 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "VantixApp/CPageBase.h"
+#include "config/CSensitivitySettings.h"
 
+class CBitmapBtn;
 class CGUIItem;
 
 // The performance page: base resolution, sensitivity, DPI stages, acceleration, polling rate.
 //
-// What it shows already follows the active profile: the slider set of its resolution, the
-// combined or the separate X and Y sliders, and the enabled or disabled acceleration slider.
-// Its commands and notifications are received but not acted on yet: nothing is changed in the
-// configuration and nothing is marked in the dirty mask.
+// It shows the active profile: the slider set of its resolution with the thumbs at its values,
+// the combined or the separate X and Y sliders, acceleration, the rate buttons labelled with the
+// mouse's rates, and the resolution display. Each change goes into the configuration and marks
+// its part of the dirty mask. Showing a profile never changes its values: the sensitivities
+// go to the top of the range only when the user presses a resolution button.
 class CPerformancePage : public CPageBase
 {
 public:
@@ -47,17 +51,32 @@ public:
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification& notification) override;
     void Refresh() override;
-    void OnShown() override { ShowViews(); }
-    void OnShowCommand() override { ShowViews(); }
+    void OnShown() override { Refresh(); }
+    void OnShowCommand() override { Refresh(); }
+    void OnMouseRead() override;
 
     // Shows the slider set of the active profile's resolution (800 or 1800; any other
     // resolution keeps the set shown before), linked or separate as the profile says, and the
     // acceleration slider for its state. Only what is shown changes, never the settings.
     void ShowViews();
 
+    static constexpr wchar_t kRestorePopup[] = L"RestorePopup.xml";
+
 private:
     void ShowSet(const SliderSet& set, bool shown, bool separate) const;
+    void PlaceSliders() const;
+    void ShowButtons() const;
+    void ChooseResolution(int32_t resolution);
+    void ChoosePollingRate(int32_t index);
+    void ToggleSeparate();
+    void ToggleAcceleration();
+    void EditStages();
+    void Reset();
+    void OnSliderMoved(int32_t position, int32_t thumb);
+    [[nodiscard]] CBitmapBtn* Button(int32_t identifier) const noexcept;
 
     Items m_items;
     bool m_show1800 = false;
+    CSensitivitySettings m_sensitivity;
+    std::array<std::wstring, 3> m_rateCaptions;  // the rate buttons' layout texts
 };

@@ -1,5 +1,6 @@
 #include "VantixApp/CPopupBox.h"
 
+#include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
 
 CPopupBox::CPopupBox(std::wstring layoutFile, int templateId, HWND owner)
@@ -20,6 +21,14 @@ bool CPopupBox::OnInitDialog()
     return result;
 }
 
+CTextItem* CPopupBox::BindHeading(const std::wstring& appendText)
+{
+    m_heading = Items().Find<CTextItem>(ItemId::TEXT_WARNDLG_HEADING, ItemKind::TextItem);
+    if (m_heading != nullptr && !appendText.empty())
+        m_heading->SetText(m_heading->Text() + appendText);
+    return m_heading;
+}
+
 void CPopupBox::OnCommand(HWND control, WORD notification, WORD identifier)
 {
     const CGUIItem* item = control != nullptr ? Items().FindByWindow(control) : nullptr;
@@ -30,8 +39,8 @@ void CPopupBox::OnCommand(HWND control, WORD notification, WORD identifier)
     }
     switch (item->Identifier())
     {
-    case ItemId::BUTTON_POPUP_OK: OnOK(); break;
-    case ItemId::BUTTON_POPUP_CANCEL: OnCancel(); break;
+    case ItemId::BUTTON_POPUP_OK: OnOkButton(); break;
+    case ItemId::BUTTON_POPUP_CANCEL: OnCancelButton(); break;
     default: OnItemCommand(item->Identifier()); break;
     }
 }

@@ -5,10 +5,13 @@
 
 #include "skin/win/CGUIPanel.h"
 
+class CTextItem;
+
 // The base of the message pop-ups: a panel from its own layout file that binds its items once
 // they are loaded, and closes with 1 for BUTTON_POPUP_OK and 2 for BUTTON_POPUP_CANCEL (Enter
-// and Escape do the same through the dialog manager). A pop-up whose layout cannot be shown
-// closes at once with kNotMade, the result of a window that could not be made.
+// and Escape do the same through the dialog manager, unless a pop-up takes them as input). A
+// pop-up whose layout cannot be shown closes at once with kNotMade, the result of a window that
+// could not be made.
 class CPopupBox : public CGUIPanel
 {
 public:
@@ -18,6 +21,9 @@ public:
     static constexpr INT_PTR kNotMade = -1;
 
     CPopupBox(std::wstring layoutFile, int templateId, HWND owner);
+
+    // The heading (TEXT_WARNDLG_HEADING) once bound; null before, or when the layout lacks it.
+    [[nodiscard]] CTextItem* Heading() const noexcept { return m_heading; }
 
 protected:
     bool OnInitDialog() override;
@@ -29,4 +35,14 @@ protected:
     virtual void BindItems() {}
     // A command of one of the pop-up's other items.
     virtual void OnItemCommand(int32_t /*identifier*/) {}
+    // The OK and Cancel buttons; by default what Enter and Escape do.
+    virtual void OnOkButton() { OnOK(); }
+    virtual void OnCancelButton() { OnCancel(); }
+
+    // Binds the heading and appends `appendText` (callers include the ": ") to the layout's
+    // text; an empty text leaves it as it is.
+    CTextItem* BindHeading(const std::wstring& appendText);
+
+private:
+    CTextItem* m_heading = nullptr;
 };

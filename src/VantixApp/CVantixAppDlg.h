@@ -51,6 +51,9 @@ public:
 
     CVantixConfig& Config() override { return *m_config; }
     IMouseDevice& Device() override { return *m_device; }
+    IPopupPresenter& Popups() override { return *m_popups; }
+    [[nodiscard]] HWND Window() const override { return Handle(); }
+    void RefreshPages() override { RefreshAllPages(); }
     void MarkDirty(TransferFlags mask) override;
     [[nodiscard]] bool IsPageShown(unsigned pageBit) const override;
 

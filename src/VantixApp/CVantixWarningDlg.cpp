@@ -1,7 +1,6 @@
 #include "VantixApp/CVantixWarningDlg.h"
 
 #include "skin/win/CTextItem.h"
-#include "vocabulary/ItemIds.h"
 
 CVantixWarningDlg::CVantixWarningDlg(const WarningRequest& request, HWND owner)
     : CPopupBox(request.layoutFile, kTemplate, owner),
@@ -12,11 +11,7 @@ CVantixWarningDlg::CVantixWarningDlg(const WarningRequest& request, HWND owner)
 
 void CVantixWarningDlg::BindItems()
 {
-    m_heading = Items().Find<CTextItem>(ItemId::TEXT_WARNDLG_HEADING, ItemKind::TextItem);
-    if (m_heading == nullptr)
-        return;
-    if (!m_appendText.empty())
-        m_heading->SetText(m_heading->Text() + m_appendText);
-    if (!m_replacementKey.empty())
-        m_heading->SetText(m_replacementKey);
+    CTextItem* heading = BindHeading(m_appendText);
+    if (heading != nullptr && !m_replacementKey.empty())
+        heading->SetText(m_replacementKey);
 }

@@ -3,10 +3,9 @@
 #include "VantixApp/CPopupBox.h"
 #include "VantixApp/IPopupPresenter.h"
 
-class CTextItem;
-
 // A message with OK and, where its layout has one, Cancel. Its heading (TEXT_WARNDLG_HEADING)
-// can carry a name appended to the layout's text, or be replaced by a language key.
+// can carry a name appended to the layout's text, or be replaced by a language key; with both,
+// only the replacement shows.
 class CVantixWarningDlg : public CPopupBox
 {
 public:
@@ -14,13 +13,10 @@ public:
 
     CVantixWarningDlg(const WarningRequest& request, HWND owner);
 
-    [[nodiscard]] CTextItem* Heading() const noexcept { return m_heading; }
-
 protected:
     void BindItems() override;
 
 private:
     std::wstring m_appendText;
     std::wstring m_replacementKey;
-    CTextItem* m_heading = nullptr;
 };

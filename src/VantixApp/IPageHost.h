@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 #include "device/DeviceTerms.h"
@@ -7,6 +9,7 @@
 class CGUIItem;
 class CVantixConfig;
 class IMouseDevice;
+class IPopupPresenter;
 
 // What the pages of the main window may ask of it.
 class IPageHost
@@ -16,6 +19,12 @@ public:
 
     [[nodiscard]] virtual CVantixConfig& Config() = 0;
     [[nodiscard]] virtual IMouseDevice& Device() = 0;
+    // Where the pages show their pop-ups; each runs modally over the main window.
+    [[nodiscard]] virtual IPopupPresenter& Popups() = 0;
+    // The main window, the owner of every pop-up.
+    [[nodiscard]] virtual HWND Window() const = 0;
+    // Shows the active profile again on every page (after a reset, say).
+    virtual void RefreshPages() = 0;
     // Records a change in the dirty mask (see CVantixAppDlg::MarkDirty) and enables Apply.
     virtual void MarkDirty(TransferFlags mask) = 0;
     // True when the page of this bit is the one shown.

@@ -1,22 +1,11 @@
 #include "controls/CEditItemSingleKeyInput.h"
 
-#include "macro/win/CWinKeyboardPlatform.h"
+#include "controls/LanguageKeyboard.h"
 #include "macro/win/CWinRawInputDevices.h"
 #include "macro/win/WinKeyInput.h"
-#include "skin/CLangTable.h"
-#include "skin/CLanguageSet.h"
 #include "skin/layout/ItemDescriptions.h"
-#include "skin/win/CSkinEnvironment.h"
 
 namespace {
-
-// Keys are named in the current language's keyboard layout, or the thread's without one.
-CWinKeyboardPlatform CurrentKeyboard()
-{
-    CSkinEnvironment& skin = CSkinEnvironment::Instance();
-    const CLangTable* language = skin.IsInitialized() ? skin.Languages().Current() : nullptr;
-    return CWinKeyboardPlatform(language != nullptr ? reinterpret_cast<HKL>(language->KeyboardLayout()) : nullptr);
-}
 
 bool IsKeyMessage(UINT message) noexcept
 {
@@ -71,7 +60,7 @@ void CEditItemSingleKeyInput::StopCapture()
 void CEditItemSingleKeyInput::OnRawInput(LPARAM input)
 {
     const std::optional<RawKeyboard> raw = CWinRawInputDevices::ReadKeyboard(input);
-    if (raw && FromRawKeyboard(m_key, *raw, CurrentKeyboard()))
+    if (raw && FromRawKeyboard(m_key, *raw, LanguageKeyboard()))
         ShowKeyName();
 }
 
@@ -95,7 +84,7 @@ bool CEditItemSingleKeyInput::FilterInput(UINT message, WPARAM wParam, LPARAM lP
         return false;
     // Keys the conversion leaves to the system (auto-repeats, Backspace, the arrows, ...) and
     // keys it names alike are the field's: neither moves the caret nor acts elsewhere.
-    if (!FromKeyMessage(m_key, ToKeyMessage(message, wParam, lParam), CurrentKeyboard()))
+    if (!FromKeyMessage(m_key, ToKeyMessage(message, wParam, lParam), LanguageKeyboard()))
         ShowKeyName();
     return true;
 }

@@ -127,8 +127,10 @@ bool ReadSensitivity(svc::IDeviceProfile* stored, IMouseConfig& config, IMousePr
     if (!sensitivity || svc::Failed(sensitivity->Get(&perMilleX, &perMilleY)))
         return false;
     const int32_t resolution = config.GetResolution(profile);
-    const int32_t x = DeviceTranslation::SensitivityFromPerMille(perMilleX, resolution);
-    const int32_t y = DeviceTranslation::SensitivityFromPerMille(perMilleY, resolution);
+    const int32_t x =
+        DeviceTranslation::SensitivityOnStep(DeviceTranslation::SensitivityFromPerMille(perMilleX, resolution), resolution);
+    const int32_t y =
+        DeviceTranslation::SensitivityOnStep(DeviceTranslation::SensitivityFromPerMille(perMilleY, resolution), resolution);
     config.SetSensitivitySeparateXY(perMilleX != perMilleY, profile);
     config.SetSensitivityX(x, profile);
     config.SetSensitivityY(y, profile);

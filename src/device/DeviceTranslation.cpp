@@ -362,6 +362,17 @@ int32_t SensitivityFromPerMille(uint32_t perMille, int32_t resolution) noexcept
     return static_cast<int32_t>(std::clamp(value, low, high));
 }
 
+int32_t SensitivityOnStep(int32_t sensitivity, int32_t resolution) noexcept
+{
+    const SensitivityRange range = SensitivityRangeFor(resolution);
+    if (range.step == 0)
+        return sensitivity;
+    const auto low = static_cast<int64_t>(range.min);
+    const auto step = static_cast<int64_t>(range.step);
+    const int64_t steps = (std::clamp<int64_t>(sensitivity, low, range.max) - low + step / 2) / step;
+    return static_cast<int32_t>(std::min<int64_t>(low + steps * step, range.max));
+}
+
 std::optional<uint32_t> IntervalForChoice(int32_t choice) noexcept
 {
     switch (choice) {

@@ -72,6 +72,10 @@ struct SensitivityRange
 [[nodiscard]] uint32_t SensitivityToPerMille(int32_t sensitivity, int32_t resolution) noexcept;
 // Per-mille back to a sensitivity, truncated and raised to the range's minimum.
 [[nodiscard]] int32_t SensitivityFromPerMille(uint32_t perMille, int32_t resolution) noexcept;
+// A sensitivity read back, moved to the nearest step of the resolution's range. Per-mille is
+// coarser than one unit at 1800 and truncated both ways, so 1000 would come back as 999 and 130
+// at 800 as 129: values the sliders cannot show and the user never set. Unchanged without a range.
+[[nodiscard]] int32_t SensitivityOnStep(int32_t sensitivity, int32_t resolution) noexcept;
 
 // Polling-rate choices (0 = 125 Hz, 1 = 500 Hz, 2 = 1000 Hz) and report intervals in ms.
 inline constexpr int32_t kUnknownRateChoice = 255;

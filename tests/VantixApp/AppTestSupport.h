@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "../support/WindowTestSupport.h"
 #include "VantixApp/CVantixApp.h"
 #include "VantixApp/IPopupPresenter.h"
+#include "config/CDpiStageList.h"
+#include "macro/KeyStroke.h"
 #include "controls/CInstalledControls.h"
 #include "skin/CLanguageSet.h"
 #include "skin/win/CItemList.h"
@@ -48,16 +51,62 @@ inline void PumpFor(int rounds)
     (void)PumpUntil([] { return false; }, rounds);
 }
 
-// Remembers the pop-ups a window asked for and answers OK without showing them.
+// Remembers the pop-ups a window asked for without showing them: warnings are answered with
+// `warningResult`; the editing pop-ups with `editResult` and, after OK, the prepared answers.
 class CPopupRecorder : public IPopupPresenter
 {
 public:
     INT_PTR ShowWarning(HWND, const WarningRequest& request) override
     {
         requests.push_back(request);
+        return warningResult;
+    }
+    INT_PTR ShowNameEntry(HWND, const std::wstring& layoutFile, const std::wstring&, std::wstring& name) override
+    {
+        shown.push_back(layoutFile);
+        if (editResult == 1)
+            name = nameAnswer;
+        return editResult;
+    }
+    INT_PTR ShowSingleKey(HWND, KeyStroke& key) override
+    {
+        shown.push_back(L"SingleKeyPopup.xml");
+        if (editResult == 1)
+            key = keyAnswer;
+        else
+            key.name.clear();
+        return editResult;
+    }
+    INT_PTR ShowDpiStages(HWND, CDpiStageList& stages) override
+    {
+        shown.push_back(L"DPIStagesPopup.xml");
+        stagesGiven = stages;
+        if (editResult == 1 && editStages)
+            editStages(stages);
+        return editResult;
+    }
+    INT_PTR ShowPredefinedCommand(HWND, std::wstring& command) override
+    {
+        shown.push_back(L"AdvancedMacroPopup.xml");
+        if (editResult == 1)
+            command = commandAnswer;
+        return editResult;
+    }
+    INT_PTR ShowPreview(HWND, IMouseProfile&, IMouseConfig&) override
+    {
+        shown.push_back(L"PreviewPopup.xml");
         return 1;
     }
+
     std::vector<WarningRequest> requests;
+    std::vector<std::wstring> shown;  // the other pop-ups' layouts, in order
+    INT_PTR warningResult = 1;
+    INT_PTR editResult = 2;
+    std::wstring nameAnswer;
+    KeyStroke keyAnswer;
+    std::function<void(CDpiStageList&)> editStages;
+    std::optional<CDpiStageList> stagesGiven;
+    std::wstring commandAnswer;
 };
 
 // The skin environment on the build's program folder with the texts of `language` (a registry

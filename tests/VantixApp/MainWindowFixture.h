@@ -101,6 +101,19 @@ protected:
         stored.sensitivity = readConfig.GetSensitivity();
         return stored;
     }
+    // Everything the mouse holds now, read by a device object of its own into a configuration
+    // of its own, the profile the mouse has active (else its first) active.
+    [[nodiscard]] std::unique_ptr<CVantixConfig> ReadStoredConfig()
+    {
+        auto readConfig = std::make_unique<CVantixConfig>(program.Path());
+        CMouse reader([this] { return svc::ComPtr<svc::IMouseService>(sim::CreateSimulatedService(options)); });
+        (void)reader.Initialize(readConfig.get(), ProductId::kPeraxil1800);
+        readConfig->AttachDevice(reader.GetPollingRateCount());
+        (void)reader.Transfer(readConfig.get(), TransferDirection::Read, TransferFlag::kAll);
+        if (readConfig->GetActiveProfile() == nullptr)
+            readConfig->SetActiveProfile(readConfig->GetProfileAt(0));
+        return readConfig;
+    }
 
     SkinEnvironmentScope skin;
     TempFolder store;

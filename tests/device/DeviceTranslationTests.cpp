@@ -205,6 +205,23 @@ TEST(SensitivityTest, PerMilleOfTheResolution)
     EXPECT_EQ(DT::SensitivityFromPerMille(10, 1000), 10) << "no minimum outside 800 and 1800";
 }
 
+TEST(SensitivityTest, EveryStepOfTheSlidersComesBackAsWritten)
+{
+    for (const int32_t resolution : {800, 1800}) {
+        const auto range = DT::SensitivityRangeFor(resolution);
+        for (auto value = static_cast<int32_t>(range.min); value <= static_cast<int32_t>(range.max);
+             value += static_cast<int32_t>(range.step)) {
+            const int32_t back = DT::SensitivityFromPerMille(DT::SensitivityToPerMille(value, resolution), resolution);
+            ASSERT_EQ(DT::SensitivityOnStep(back, resolution), value) << resolution;
+        }
+    }
+    EXPECT_EQ(DT::SensitivityOnStep(1009, 1800), 1000);
+    EXPECT_EQ(DT::SensitivityOnStep(1010, 1800), 1020) << "halfway goes up";
+    EXPECT_EQ(DT::SensitivityOnStep(1799, 1800), 1800);
+    EXPECT_EQ(DT::SensitivityOnStep(5, 800), 110) << "never below the range";
+    EXPECT_EQ(DT::SensitivityOnStep(1001, 1000), 1001) << "no range, no steps";
+}
+
 TEST(SensitivityTest, ValuesFarOutsideTheRangesAreClamped)
 {
     EXPECT_EQ(DT::SensitivityFromPerMille(UINT32_MAX, 1800), 1800);

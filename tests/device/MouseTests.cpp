@@ -105,9 +105,9 @@ TEST_F(SimulatedMouseTest, ProfileSettingsSurviveAWriteAndAFreshStart)
     CVantixConfig& config = *again.config;
     EXPECT_EQ(config.GetResolution(), 1800);
     EXPECT_TRUE(config.GetSensitivitySeparateXY());
-    EXPECT_EQ(config.GetSensitivityX(), 399) << "400 travels as 222 per mille";
+    EXPECT_EQ(config.GetSensitivityX(), 400) << "travels as 222 per mille, back on the slider's step";
     EXPECT_EQ(config.GetSensitivityY(), 1800);
-    EXPECT_EQ(config.GetSensitivity(), 399);
+    EXPECT_EQ(config.GetSensitivity(), 400);
     EXPECT_FALSE(config.GetGlowLight());
     EXPECT_TRUE(config.GetAuxLight());
     EXPECT_EQ(config.GetProgramPath(), L"C:\\Games\\Arena\\arena.exe");

@@ -81,6 +81,13 @@ public:
     {
         return std::to_wstring(reinterpret_cast<uintptr_t>(GetPropW(window, L"__wine_x11_whole_window")));
     }
+    // "mousemove X Y click 1" at the centre of a window's client area.
+    [[nodiscard]] static std::wstring ClickCentreOf(HWND window)
+    {
+        RECT client{};
+        GetClientRect(window, &client);
+        return MoveTo(window, client.right / 2, client.bottom / 2) + L" click 1";
+    }
     // "mousemove X Y" for a point of a window's client area.
     [[nodiscard]] static std::wstring MoveTo(HWND window, int x, int y)
     {
