@@ -75,7 +75,9 @@ public:
     // Null when the window cannot be made or a column is refused.
     [[nodiscard]] static std::unique_ptr<CXListCtrl> Create(const ListCtrlDescription& description, HWND parent,
                                                             CFontItem* font);
-    // The platform's open-file dialog for programs ("*.exe", the file must exist).
+    static constexpr wchar_t kProgramFilter[] = L"*.exe|*.exe||";
+
+    // The platform's open-file dialog for programs (kProgramFilter, the file must exist).
     [[nodiscard]] static std::optional<std::wstring> ChooseProgramFile(HWND owner);
 
     CXListCtrl();
