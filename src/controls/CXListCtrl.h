@@ -86,6 +86,8 @@ public:
     // `header` false: the list shows no column header.
     bool CreateList(HWND parent, const RECT& rect, bool header);
     void SetColours(const Colours& colours, const CXHeaderCtrl::Colours& headerColours);
+    // The layout's colours, which new rows take.
+    [[nodiscard]] const Colours& GetColours() const noexcept { return m_colours; }
     void SetFont(CFontItem* font);
     void SetSorted(bool sorted);
 
