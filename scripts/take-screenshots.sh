@@ -3,6 +3,8 @@
 # docs/screenshots/<Language>/:
 #   page-assign-buttons.png page-assign-keys.png page-performance.png page-profiles.png
 #   page-macros.png page-lighting.png   the real Vantix.exe, one page after the other
+#   page-profiles-list.png              the profiles page with two profiles made by name
+#   page-profiles-options.png           and the option panel of a row open
 #   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
 #                                       ends in "Popup", shown by PanelGallery.exe
 #   ControlGallery.png                  the sliders, tiles and buttons (tests/controls/gallery),
@@ -79,6 +81,11 @@ KEYS_LINK_X=$((704 + 220 - 16))
 KEYS_LINK_Y=$((130 + 24 / 2))
 CANCEL_X=$((710 + 110 / 2))
 CANCEL_Y=$((570 + 32 / 2))
+# The profiles page's New button, and a point in the name column of the list's second row.
+NEW_PROFILE_X=$((40 + 150 / 2))
+NEW_PROFILE_Y=$((474 + 32 / 2))
+PROFILE_ROW_X=300
+PROFILE_ROW2_Y=222
 
 # Timeouts, in tenths of a second.
 WINDOW_WAIT=300
@@ -215,7 +222,11 @@ save() {
         fi
         mv "$after" "$before"
     done
-    [[ $settled == 1 ]] || warn "$(basename "$target"): the picture kept changing; kept the last one"
+    if [[ $settled != 1 ]]; then
+        # The last capture was moved aside for the next round that did not come.
+        mv "$before" "$after"
+        warn "$(basename "$target"): the picture kept changing; kept the last one"
+    fi
     if [[ -n $mask && $(identify -format '%wx%h' "$mask" 2>/dev/null) == "${2}x${3}" ]]; then
         "$CONVERT" "$after" \( "$mask" -colorspace gray -negate \) -alpha off -compose CopyOpacity -composite \
             -fuzz 0 -transparent '#ff00ff' $PNG_OPTIONS "$target"
@@ -262,6 +273,27 @@ find_main_window() {
     printf '%s' "$id"
 }
 
+# On the profiles page: two more profiles made through the name pop-up (not applied), the list
+# with them, then the option panel of the second row open.
+shoot_profiles() {
+    local folder=$1 mask=$2 name
+    for name in Racing Strategy; do
+        click $((X + NEW_PROFILE_X)) $((Y + NEW_PROFILE_Y))
+        sleep 0.5
+        xdotool type --delay 40 "$name"
+        xdotool key Return
+        sleep 0.5
+    done
+    park_pointer
+    save "$folder/page-profiles-list.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    xdotool mousemove $((X + PROFILE_ROW_X)) $((Y + PROFILE_ROW2_Y)) click 3
+    sleep 0.5
+    save "$folder/page-profiles-options.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    xdotool key Escape
+    sleep 0.3
+    park_pointer
+}
+
 shoot_pages() {
     local language=$1 folder=$2 window X Y WIDTH HEIGHT mask
     mask=$(layout_mask MainPage.xml)
@@ -291,6 +323,7 @@ shoot_pages() {
             click $((X + TAB_LEFT[$page] + TAB_WIDTH / 2)) $((Y + TAB_Y))
         fi
         save "$folder/page-$page.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+        [[ $page == profiles ]] && shoot_profiles "$folder" "$mask"
     done
     # Cancel closes the window; the process ends by itself or is ended.
     click $((X + CANCEL_X)) $((Y + CANCEL_Y))
@@ -308,7 +341,7 @@ shoot_pages() {
 heading_text() {
     case $1 in
         DuplicateMacro*|ExportMacro*|ConfirmDeleteMacro*) printf ': Combo 1' ;;
-        Duplicate*|Export*Warning*|DisallowDelete*|ConfirmDelete*|SelectApplication*|ProfileRename*)
+        Duplicate*|Export*Warning*|ExportProfileFailed*|DisallowDelete*|ConfirmDelete*|SelectApplication*|ProfileRename*)
             printf ': Gaming' ;;
     esac
 }
