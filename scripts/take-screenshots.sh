@@ -6,6 +6,8 @@
 #   page-assign-menu.png                the wheel button's list open with its profile submenu
 #   popup-single-key.png                the single-key pop-up over the page, a key pressed
 #   popup-stages.png                    the sensitivity stages pop-up of the performance page
+#   page-profiles-list.png              the profiles page with two profiles made by name
+#   page-profiles-options.png           and the option panel of a row open
 #   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
 #                                       ends in "Popup", shown by PanelGallery.exe
 #   ControlGallery.png                  the sliders, tiles and buttons (tests/controls/gallery),
@@ -83,8 +85,8 @@ KEYS_LINK_Y=$((130 + 24 / 2))
 # The wheel button's drop-down (AssignButtons.xml, BUTTON_ASSNSCROLLBUTTON, box 484 306 320 28);
 # its list opens under the box, the first row centred 6 pixels below it, rows of 15 pixels (14
 # in the Chinese, Japanese and Korean faces): the single key is the ninth entry, the profile
-# entry the tenth, its submenu opens to the right. The stages button (AdjustPerformance.xml, BUTTON_SENSITIVITY_STAGES,
-# 262 161 150 32). Pop-ups open centred over the window: the single-key one is 440 x 220 with its
+# entry the tenth, its submenu opens to the right. The stages button
+# (AdjustPerformance.xml, BUTTON_SENSITIVITY_STAGES, 262 161 150 32). Pop-ups open centred over the window: the single-key one is 440 x 220 with its
 # field at 84 118 332 30 and Cancel at 306 172 110 32, the stages one 760 x 480 with Cancel at
 # 626 436 110 32.
 WHEEL_BOX_X=$((484 + 320 / 2))
@@ -95,6 +97,11 @@ STAGES_X=$((262 + 150 / 2))
 STAGES_Y=$((161 + 32 / 2))
 CANCEL_X=$((710 + 110 / 2))
 CANCEL_Y=$((570 + 32 / 2))
+# The profiles page's New button, and a point in the name column of the list's second row.
+NEW_PROFILE_X=$((40 + 150 / 2))
+NEW_PROFILE_Y=$((474 + 32 / 2))
+PROFILE_ROW_X=300
+PROFILE_ROW2_Y=222
 
 # Timeouts, in tenths of a second.
 WINDOW_WAIT=300
@@ -282,6 +289,27 @@ find_main_window() {
     printf '%s' "$id"
 }
 
+# On the profiles page: two more profiles made through the name pop-up (not applied), the list
+# with them, then the option panel of the second row open.
+shoot_profiles() {
+    local folder=$1 mask=$2 name
+    for name in Racing Strategy; do
+        click $((X + NEW_PROFILE_X)) $((Y + NEW_PROFILE_Y))
+        sleep 0.5
+        xdotool type --delay 40 "$name"
+        xdotool key Return
+        sleep 0.5
+    done
+    park_pointer
+    save "$folder/page-profiles-list.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    xdotool mousemove $((X + PROFILE_ROW_X)) $((Y + PROFILE_ROW2_Y)) click 3
+    sleep 0.5
+    save "$folder/page-profiles-options.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    xdotool key Escape
+    sleep 0.3
+    park_pointer
+}
+
 shoot_pages() {
     local language=$1 folder=$2 window X Y WIDTH HEIGHT mask
     mask=$(layout_mask MainPage.xml)
@@ -315,6 +343,7 @@ shoot_pages() {
             click $((X + TAB_LEFT[$page] + TAB_WIDTH / 2)) $((Y + TAB_Y))
         fi
         save "$folder/page-$page.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+        [[ $page == profiles ]] && shoot_profiles "$folder" "$mask"
     done
     shoot_open_views "$folder" "$window" "$mask"
     # Cancel closes the window; the process ends by itself or is ended.
@@ -369,7 +398,7 @@ shoot_open_views() {
 heading_text() {
     case $1 in
         DuplicateMacro*|ExportMacro*|ConfirmDeleteMacro*) printf ': Combo 1' ;;
-        Duplicate*|Export*Warning*|DisallowDelete*|ConfirmDelete*|SelectApplication*|ProfileRename*)
+        Duplicate*|Export*Warning*|ExportProfileFailed*|DisallowDelete*|ConfirmDelete*|SelectApplication*|ProfileRename*)
             printf ': Gaming' ;;
     esac
 }

@@ -58,6 +58,11 @@ void CVantixAppDlg::SetPopupPresenter(IPopupPresenter* presenter) noexcept
     m_popups = presenter != nullptr ? presenter : &m_modalPopups;
 }
 
+void CVantixAppDlg::SetFileDialogs(IFileDialogs* dialogs) noexcept
+{
+    m_fileDialogs = dialogs != nullptr ? dialogs : &m_commonFileDialogs;
+}
+
 // --- initialisation ------------------------------------------------------------------------------
 
 bool CVantixAppDlg::OnInitDialog()

@@ -15,6 +15,7 @@
 #include "VantixApp/IVantixPage.h"
 #include "VantixApp/PageTable.h"
 #include "device/win/CDeviceListener.h"
+#include "platform/win/CCommonFileDialogs.h"
 #include "skin/win/CGUIPanel.h"
 
 // The program's one window: the main page from "MainPage.xml" with its tabs, OK, Cancel, Apply
@@ -44,6 +45,8 @@ public:
 
     // Pop-ups go through `presenter` (not owned); null restores the modal pop-ups.
     void SetPopupPresenter(IPopupPresenter* presenter) noexcept;
+    // File dialogs go through `dialogs` (not owned); null restores the common dialogs.
+    void SetFileDialogs(IFileDialogs* dialogs) noexcept;
     // Opens the manual and the link buttons' addresses; the shell's "open" unless replaced
     // (an empty function restores it).
     using ShellOpener = std::function<void(const std::wstring&)>;
@@ -52,6 +55,7 @@ public:
     CVantixConfig& Config() override { return *m_config; }
     IMouseDevice& Device() override { return *m_device; }
     IPopupPresenter& Popups() override { return *m_popups; }
+    IFileDialogs& FileDialogs() override { return *m_fileDialogs; }
     [[nodiscard]] HWND Window() const override { return Handle(); }
     void RefreshPages() override { RefreshAllPages(); }
     void MarkDirty(TransferFlags mask) override;
@@ -142,6 +146,8 @@ private:
     CDeviceListener m_listener;
     CPopupPresenter m_modalPopups;
     IPopupPresenter* m_popups = &m_modalPopups;
+    CCommonFileDialogs m_commonFileDialogs;
+    IFileDialogs* m_fileDialogs = &m_commonFileDialogs;
     ShellOpener m_shellOpener = &OpenWithShell;
     // The behaviours of the page table's rows, by page index; null where a row has none.
     std::array<std::unique_ptr<IVantixPage>, PageBit::kPageCount> m_behaviours;

@@ -8,6 +8,7 @@
 
 class CGUIItem;
 class CVantixConfig;
+class IFileDialogs;
 class IMouseDevice;
 class IPopupPresenter;
 
@@ -21,6 +22,8 @@ public:
     [[nodiscard]] virtual IMouseDevice& Device() = 0;
     // Where the pages show their pop-ups; each runs modally over the main window.
     [[nodiscard]] virtual IPopupPresenter& Popups() = 0;
+    // Where the pages ask for files to open or save (the common dialogs in the program).
+    [[nodiscard]] virtual IFileDialogs& FileDialogs() = 0;
     // The main window, the owner of every pop-up.
     [[nodiscard]] virtual HWND Window() const = 0;
     // Shows the active profile again on every page (after a reset, say).

@@ -170,6 +170,9 @@ IMouseProfile* CMouseConfig::RenameProfile(IMouseProfile* profile, const std::ws
     return renamed;
 }
 
+// A copy never shares the source's file: deleting or renaming it would take the source's file
+// along. When the source has a file, the copy is saved to a file of its own; when that save
+// fails, the copy has no file until it is saved.
 IMouseProfile* CMouseConfig::DuplicateProfile(IMouseProfile* profile, const std::wstring& newName)
 {
     const auto* source = dynamic_cast<const CMouseProfile*>(profile);
@@ -178,6 +181,11 @@ IMouseProfile* CMouseConfig::DuplicateProfile(IMouseProfile* profile, const std:
     auto copy = std::make_unique<CMouseProfile>(*source);
     copy->SetGuid(Guid{});
     copy->SetName(newName);
+    copy->ForgetStorageFile();
+    if (source->HasStorageFile()) {
+        std::wstring baseName;
+        (void)copy->SaveToFile(baseName, m_profileFolder, GetProfileFileExtension());
+    }
     m_profiles.push_back(std::move(copy));
     return m_profiles.back().get();
 }

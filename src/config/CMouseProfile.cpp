@@ -7,6 +7,7 @@
 #include "config/IniFile.h"
 #include "config/ProfileFileNames.h"
 #include "platform/FileSystem.h"
+#include "platform/TextCase.h"
 #include "vocabulary/NameKeys.h"
 
 namespace {
@@ -249,6 +250,29 @@ bool CMouseProfile::SetKeyAssignment(uint32_t key, const AssignmentInfo& info)
         return false;
     m_keyAssignments[key] = info;
     return true;
+}
+
+size_t CMouseProfile::ReleaseSwitchesTo(const Guid& profile, std::wstring_view name)
+{
+    const auto switchesThere = [&](const AssignmentInfo& info) {
+        if (info.functionCode == FunctionCode::kProfile)
+            return !profile.IsNull() && info.ReferenceGuid() == profile;
+        return info.functionCode == FunctionCode::kProfileByName && platform::EqualsIgnoreCase(info.ReferenceName(), name);
+    };
+    size_t released = 0;
+    for (auto& [button, info] : m_buttonAssignments) {
+        if (switchesThere(info)) {
+            info = AssignmentTables::DefaultButtonAssignment(button);
+            ++released;
+        }
+    }
+    for (auto& [key, info] : m_keyAssignments) {
+        if (switchesThere(info)) {
+            info = AssignmentTables::DefaultKeyAssignment(key);
+            ++released;
+        }
+    }
+    return released;
 }
 
 bool CMouseProfile::IsFunctionAllowed(int32_t code, int32_t button) const

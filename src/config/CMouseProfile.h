@@ -34,6 +34,8 @@ public:
     std::wstring GetProgramFileName() const override { return m_programFileName; }
     void SetProgramFileName(const std::wstring& fileName) override { m_programFileName = fileName; }
     std::wstring GetStorageFilePath() const override { return m_storageFilePath; }
+    // The profile names no file any more (a copy, before it is saved to a file of its own).
+    void ForgetStorageFile() noexcept { m_storageFilePath.clear(); }
     std::wstring GetProgramPath() const override { return m_programPath; }
     void SetProgramPath(const std::wstring& path) override;
     void SetAutoSwitch(bool on) override { m_autoSwitch = on; }
@@ -99,6 +101,9 @@ public:
     AssignmentInfo GetKeyAssignment(uint32_t key) override { return m_keyAssignments[key]; }
     void SetKeysEnabled(bool enabled) override { m_keysEnabled = enabled; }
     bool GetKeysEnabled() const override { return m_keysEnabled != 0; }
+    // Gives every button and key that switches to the profile of this identity (by identity) or
+    // name (by name, ignoring case) its default function; the number of them.
+    size_t ReleaseSwitchesTo(const Guid& profile, std::wstring_view name);
     bool IsFunctionAllowed(int32_t code, int32_t button) const override;
     void ListAllowedFunctions(std::vector<std::wstring>& list, int32_t button) const override;
     bool ApplyStoredAssignment(int32_t, const std::wstring&) override { return false; }

@@ -1,9 +1,8 @@
 #include "controls/CXListCtrl.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
+#include "platform/win/CCommonFileDialogs.h"
 #include "platform/win/WinHandles.h"
 #include "skin/layout/ItemDescriptions.h"
 #include "skin/win/CFontItem.h"
@@ -18,7 +17,6 @@ namespace {
 
 constexpr wchar_t kAssignApplication[] = L"$AssignApplication";
 constexpr wchar_t kUnassignApplication[] = L"$UnassignApplication";
-constexpr size_t kMaxPath = 32768;
 
 void Take(COLORREF& colour, const std::optional<int32_t>& given) noexcept
 {
@@ -76,18 +74,10 @@ std::unique_ptr<CXListCtrl> CXListCtrl::Create(const ListCtrlDescription& descri
 
 std::optional<std::wstring> CXListCtrl::ChooseProgramFile(HWND owner)
 {
-    std::wstring path(kMaxPath, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"*.exe\0*.exe\0\0";
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog))
-        return std::nullopt;
-    path.resize(path.find(L'\0'));
-    return path;
+    FileDialogRequest request;
+    request.owner = owner;
+    request.filter = kProgramFilter;
+    return CCommonFileDialogs().ChooseFileToOpen(request);
 }
 
 CXListCtrl::CXListCtrl() : m_chooseProgram(&CXListCtrl::ChooseProgramFile) {}

@@ -75,7 +75,9 @@ public:
     // Null when the window cannot be made or a column is refused.
     [[nodiscard]] static std::unique_ptr<CXListCtrl> Create(const ListCtrlDescription& description, HWND parent,
                                                             CFontItem* font);
-    // The platform's open-file dialog for programs ("*.exe", the file must exist).
+    static constexpr wchar_t kProgramFilter[] = L"*.exe|*.exe||";
+
+    // The platform's open-file dialog for programs (kProgramFilter, the file must exist).
     [[nodiscard]] static std::optional<std::wstring> ChooseProgramFile(HWND owner);
 
     CXListCtrl();
@@ -84,6 +86,8 @@ public:
     // `header` false: the list shows no column header.
     bool CreateList(HWND parent, const RECT& rect, bool header);
     void SetColours(const Colours& colours, const CXHeaderCtrl::Colours& headerColours);
+    // The layout's colours, which new rows take.
+    [[nodiscard]] const Colours& GetColours() const noexcept { return m_colours; }
     void SetFont(CFontItem* font);
     void SetSorted(bool sorted);
 

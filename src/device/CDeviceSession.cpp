@@ -518,6 +518,9 @@ bool CDeviceSession::ImportProfile(const std::wstring& path, IMouseConfig& confi
     DeviceSteps::SetSensitivityRange(stored.Get(), config, profile);
     DeviceSteps::ReadProfileValues(stored.Get(), *profile);
     DeviceSteps::ReadResolution(stored.Get(), config, profile);
+    // Without it the profile would keep a new profile's sensitivity, which the next write would
+    // store over the imported one.
+    DeviceSteps::ReadSensitivity(stored.Get(), config, profile);
     ReadButtons(stored.Get(), config, profile);
     DeviceSteps::ReadLights(stored.Get(), config, profile);
     return true;

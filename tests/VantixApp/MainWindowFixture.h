@@ -9,6 +9,7 @@
 #include "device/CMouse.h"
 #include "simulator/SimHold.h"
 #include "simulator/SimulatedService.h"
+#include "support/FileDialogScript.h"
 #include "support/TempFolder.h"
 #include "vocabulary/ItemIds.h"
 
@@ -46,6 +47,7 @@ protected:
         config->AttachDevice(mouse->GetPollingRateCount());
         window = std::make_unique<CVantixAppDlg>(config.get(), mouse.get());
         window->SetPopupPresenter(&popups);
+        window->SetFileDialogs(&fileDialogs);
     }
 
     void Open()
@@ -53,6 +55,15 @@ protected:
         Prepare();
         ASSERT_TRUE(window->CreateModeless(nullptr));
         PumpFor(3);
+    }
+
+    // The program closed and started again over the same mouse and program folder.
+    void Restart()
+    {
+        window.reset();
+        mouse.reset();
+        config.reset();
+        Open();
     }
 
     [[nodiscard]] bool IsOpen() const { return window->Handle() != nullptr; }
@@ -121,6 +132,7 @@ protected:
     sim::SimulatorOptions options;
     int serviceCreations = 0;
     CPopupRecorder popups;
+    CFileDialogScript fileDialogs;
     std::unique_ptr<CVantixConfig> config;
     std::unique_ptr<CMouse> mouse;
     std::unique_ptr<CVantixAppDlg> window;

@@ -22,7 +22,7 @@ struct PopupLayout
 };
 
 constexpr SIZE kMessage{440, 220};
-constexpr std::array<PopupLayout, 23> kPopups = {{
+constexpr std::array<PopupLayout, 25> kPopups = {{
     {L"NoMousePopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ApplyFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ReadFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
@@ -34,6 +34,8 @@ constexpr std::array<PopupLayout, 23> kPopups = {{
     {L"DuplicateProfileWarningPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ExportProfileWarningPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ImporttProfileWarningPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
+    {L"ExportProfileFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
+    {L"ImportProfileFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"DisallowDeletePopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ConfirmDeletePopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"SelectApplicationWarningPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},

@@ -300,6 +300,29 @@ TEST_F(ProfileFileTest, RenameWithoutAFileWritesNone)
     EXPECT_EQ(m_program.FileCount(), 1u) << "only the save folder";
 }
 
+// A copy that shared its source's file would take that file along when deleted.
+TEST_F(ProfileFileTest, ACopyHasAFileOfItsOwnAndDeletingItKeepsTheOriginal)
+{
+    IMouseProfile* original = m_config.CreateProfile(L"Game");
+    original->SetSensitivity(650);
+    ASSERT_TRUE(m_config.SaveProfileFile(original));
+    const std::wstring originalFile = original->GetStorageFilePath();
+
+    IMouseProfile* copy = m_config.DuplicateProfile(original, L"Game(2)");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetStorageFilePath(), ProfilePath(L"Game(2)"));
+    EXPECT_EQ(IniFile::Load(copy->GetStorageFilePath()).Find(L"PROPERTIES", L"name"), L"Game(2)");
+
+    m_config.DeleteProfile(copy);
+    EXPECT_FALSE(Exists(ProfilePath(L"Game(2)")));
+    ASSERT_TRUE(Exists(originalFile));
+    EXPECT_EQ(IniFile::Load(originalFile).Find(L"PROPERTIES", L"name"), L"Game");
+    ASSERT_EQ(m_config.GetProfileCount(), 1u);
+    EXPECT_EQ(m_config.GetProfileAt(0)->GetName(), L"Game");
+    EXPECT_EQ(m_config.GetProfileAt(0)->GetSensitivity(), 650);
+    EXPECT_EQ(m_config.GetProfileAt(0)->GetStorageFilePath(), originalFile);
+}
+
 TEST_F(ProfileFileTest, DeleteRemovesTheFile)
 {
     IMouseProfile* profile = m_config.CreateProfile(L"Doomed");

@@ -285,6 +285,9 @@ TEST_F(SimulatedMouseTest, ProfilesAndMacrosRoundTripThroughFiles)
     IMouseProfile* profile = config.GetActiveProfile();
     config.SetButtonAssignment(2, AssignmentInfo::Function(FunctionCode::kDoubleClick));
     config.SetProgramPath(nullptr, L"C:\\x.exe");
+    config.SetSensitivity(420);
+    config.SetSensitivityX(420);
+    config.SetSensitivityY(420);
     config.AddMacro(L"Combo")->SetEvents(Burst());
     ASSERT_TRUE(WriteAndWait(started, TransferFlag::kAll));
 
@@ -305,6 +308,7 @@ TEST_F(SimulatedMouseTest, ProfilesAndMacrosRoundTripThroughFiles)
     EXPECT_NE(imported->GetGuid(), profile->GetGuid());
     EXPECT_EQ(imported->GetProgramPath(), L"C:\\x.exe");
     EXPECT_EQ(config.GetButtonAssignment(2, imported).functionCode, FunctionCode::kDoubleClick);
+    EXPECT_EQ(imported->GetSensitivity(), 420) << "a write after the import keeps the file's sensitivity";
     CMacro* macro = config.FindMacroByName(L"Combo");
     ASSERT_NE(macro, nullptr);
     EXPECT_EQ(macro->GetEvents(), Burst());

@@ -42,6 +42,8 @@ constexpr std::wstring_view kProfileRenamePopup = L"ProfileRenamePopup.xml";
 constexpr std::wstring_view kDuplicateProfilePopup = L"DuplicateProfileWarningPopup.xml";
 constexpr std::wstring_view kExportProfilePopup = L"ExportProfileWarningPopup.xml";
 constexpr std::wstring_view kImportProfilePopup = L"ImporttProfileWarningPopup.xml";
+constexpr std::wstring_view kExportFailedPopup = L"ExportProfileFailedPopup.xml";
+constexpr std::wstring_view kImportFailedPopup = L"ImportProfileFailedPopup.xml";
 constexpr std::wstring_view kDisallowDeletePopup = L"DisallowDeletePopup.xml";
 constexpr std::wstring_view kConfirmDeletePopup = L"ConfirmDeletePopup.xml";
 constexpr std::wstring_view kSelectApplicationPopup = L"SelectApplicationWarningPopup.xml";
@@ -59,9 +61,9 @@ constexpr std::array<std::wstring_view, 6> kPages = {kAssignButtons, kAssignKeys
                                                      kProfiles,      kMacros,     kLighting};
 
 // Messages: a heading and OK; confirmations add Cancel.
-constexpr std::array<std::wstring_view, 13> kWarnings = {
+constexpr std::array<std::wstring_view, 15> kWarnings = {
     kNoMousePopup,          kApplyFailedPopup,      kReadFailedPopup,
-    kNoClickPopup,          kProfileLimitPopup,
+    kNoClickPopup,          kProfileLimitPopup,     kExportFailedPopup,     kImportFailedPopup,
     kDuplicateProfilePopup, kExportProfilePopup,    kImportProfilePopup,
     kDisallowDeletePopup,   kSelectApplicationPopup, kDuplicateMacroPopup,
     kExportMacroPopup,      kDefaultDelayPopup,
@@ -72,8 +74,8 @@ constexpr std::array<std::wstring_view, 3> kNameEntries = {kProfileNamePopup, kP
                                                            kMacroNamePopup};
 
 // The panels: the main window and every pop-up.
-constexpr std::array<std::wstring_view, 24> kPanels = {
-    kMainPage,
+constexpr std::array<std::wstring_view, 26> kPanels = {
+    kMainPage,               kExportFailedPopup,   kImportFailedPopup,
     kNoMousePopup,           kApplyFailedPopup,    kReadFailedPopup,
     kRestorePopup,           kNoClickPopup,
     kProfileLimitPopup,      kProfileNamePopup,    kProfileRenamePopup,
