@@ -209,8 +209,17 @@ void CPerformancePage::EditStages()
 {
     CVantixConfig& config = Host().Config();
     CDpiStageList stages = CDpiStageList::FromConfig(config);
+    const int32_t before = config.GetResolution();
     if (Host().Popups().ShowDpiStages(Host().Window(), stages) == 1 && stages.StoreInto(config))
+    {
+        // The current stage becomes the resolution. A stage at a resolution the mouse does not
+        // offer (1200) leaves the resolution as it was; a new one takes its range, as its button
+        // would, rather than keep a sensitivity the range no longer holds.
+        const int32_t chosen = config.GetResolution();
+        if (chosen != before && !m_sensitivity.ChooseResolution(chosen))
+            config.SetResolution(before);
         Refresh();
+    }
     // Marked even when cancelled.
     Host().MarkDirty(TransferFlag::kResolution);
 }

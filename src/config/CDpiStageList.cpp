@@ -24,6 +24,12 @@ CDpiStageList CDpiStageList::FromConfig(IMouseConfig& config)
     uint32_t maximum = 0;
     uint32_t step = 0;
     (void)config.GetResolutionRange(minimum, maximum, step);
+    if (maximum == 0)
+    {
+        minimum = kDefaultMinimum;
+        maximum = kDefaultMaximum;
+        step = kDefaultStep;
+    }
     const uint32_t count = config.GetResolutionStageCount();
     const int32_t current = config.GetResolutionStage();
     const uint32_t active = config.GetResolutionActiveStageCount();
@@ -48,6 +54,13 @@ bool CDpiStageList::StoreInto(IMouseConfig& config) const
         return false;
     // A number past a profile's last stage addresses its last stage: the padded stages need
     // places of their own, or they would overwrite it.
+    // Stage values are kept within the profile's range: one it never had would store them all
+    // as 0.
+    uint32_t minimum = 0;
+    uint32_t maximum = 0;
+    uint32_t step = 0;
+    if (!config.GetResolutionRange(minimum, maximum, step, profile) || maximum == 0)
+        config.SetResolutionRange(m_minimum, m_maximum, m_step, profile);
     const auto size = static_cast<uint32_t>(m_stages.size());
     if (config.GetResolutionStageCount(profile) < size && !config.SetResolutionStageCount(size, profile))
         return false;

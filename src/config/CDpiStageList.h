@@ -28,6 +28,11 @@ public:
     static constexpr size_t kShownStages = 5;
     // The values of stages a profile lacks, by place.
     static constexpr std::array<int32_t, kShownStages> kDefaultValues = {800, 1200, 1800, 4000, 5600};
+    // The range of a profile whose stages were never given one (nothing sets it when profiles
+    // are made or read from the mouse): it spans the factory stages.
+    static constexpr uint32_t kDefaultMinimum = 100;
+    static constexpr uint32_t kDefaultMaximum = 5600;
+    static constexpr uint32_t kDefaultStep = 100;
 
     CDpiStageList() = default;
     CDpiStageList(uint32_t minimum, uint32_t maximum, uint32_t step, std::vector<Stage> stages,

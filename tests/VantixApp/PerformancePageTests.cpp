@@ -66,6 +66,23 @@ TEST_F(PerformancePageTest, EverySettingReachesTheMouse)
     EXPECT_EQ(config->GetResolutionActiveStageCount(), 5u);
 }
 
+TEST_F(PerformancePageTest, TheCurrentStageSetsOnlyAResolutionTheMouseOffers)
+{
+    Open();
+    window->ShowPage(PageBit::kPerformance);
+    Press(ItemId::BUTTON_DPI2);
+    popups.editResult = 1;
+    popups.editStages = [](CDpiStageList& stages) { (void)stages.Select(1); };
+    Click(ItemId::BUTTON_SENSITIVITY_STAGES);
+    EXPECT_EQ(config->GetResolution(), 1800) << "stage 2 is at 1200";
+
+    popups.editStages = [](CDpiStageList& stages) { (void)stages.Select(0); };
+    Click(ItemId::BUTTON_SENSITIVITY_STAGES);
+    EXPECT_EQ(config->GetResolution(), 800);
+    EXPECT_EQ(config->GetSensitivity(), 800) << "the top of the new range, as its button gives";
+    EXPECT_EQ(Slider(ItemId::SLIDER_DPI_MULTI).Thumb(0)->GetValue(), 70);
+}
+
 TEST_F(PerformancePageTest, ShowingAProfileKeepsItsSensitivity)
 {
     Open();

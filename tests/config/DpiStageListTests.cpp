@@ -53,7 +53,7 @@ TEST_F(DpiStageListTest, AProfileWithThreeStagesIsPaddedToFiveWithTheDefaults)
     EXPECT_EQ(list.At(4).value, 5600);
 }
 
-TEST_F(DpiStageListTest, AProfileWithoutStagesOffersTheDefaultsActive)
+TEST_F(DpiStageListTest, AProfileWithoutStagesOffersTheDefaultsActiveAndKeepsThem)
 {
     config.SetActiveProfile(config.CreateProfile(L"Fresh"));
     const CDpiStageList list = CDpiStageList::FromConfig(config);
@@ -61,6 +61,10 @@ TEST_F(DpiStageListTest, AProfileWithoutStagesOffersTheDefaultsActive)
     EXPECT_EQ(list.ActiveCount(), 5u);
     EXPECT_EQ(list.CurrentIndex(), 0);
     EXPECT_TRUE(list.At(4).enabled);
+    ASSERT_TRUE(list.StoreInto(config));
+    const CDpiStageList again = CDpiStageList::FromConfig(config);
+    for (size_t index = 0; index < again.Size(); ++index)
+        EXPECT_EQ(again.At(index).value, CDpiStageList::kDefaultValues[index]) << "a profile without a range";
 }
 
 TEST_F(DpiStageListTest, CountStaysWithinOneAndTheStagesAndTheCurrentMarkFollows)
