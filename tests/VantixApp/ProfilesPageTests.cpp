@@ -302,6 +302,9 @@ TEST_F(ProfilesPageTest, AProgramChosenFromTheOptionPanelIsStoredShownAndRemoved
     }
 
     Restart();
+    // The panel of the window before the restart is gone with it.
+    options = window->BoundAs<CListPanelItem>(ItemId::LISTPANEL_PROFILEOPTIONS);
+    ASSERT_NE(options, nullptr);
     window->ShowPage(PageBit::kProfiles);
     EXPECT_EQ(List().Model().CellAt(row, List().Model().ColumnOf(CXListCtrl::kProgramColumn)->position)->text,
               L"kart.exe");
