@@ -356,3 +356,21 @@ function(vantix_application_manifest out_var)
     configure_file("${PROJECT_SOURCE_DIR}/cmake/Application.manifest.in" "${manifest}" @ONLY)
     set(${out_var} "${manifest}" PARENT_SCOPE)
 endfunction()
+
+# A shipped binary goes out stripped; its debug information stays in the build
+# (symbols/<file>.debug), linked by name for a debugger. Unstripped, the debug sections of a
+# DLL that loads away from its preferred base are copied into memory when Wine relocates it.
+function(vantix_ship_stripped target)
+    if(NOT CMAKE_OBJCOPY)
+        return()
+    endif()
+    set(symbols "${CMAKE_BINARY_DIR}/symbols")
+    set(debug_file "${symbols}/$<TARGET_FILE_NAME:${target}>.debug")
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND "${CMAKE_COMMAND}" -E make_directory "${symbols}"
+        COMMAND "${CMAKE_OBJCOPY}" --only-keep-debug "$<TARGET_FILE:${target}>" "${debug_file}"
+        COMMAND "${CMAKE_OBJCOPY}" --strip-debug --strip-unneeded "$<TARGET_FILE:${target}>"
+        COMMAND "${CMAKE_OBJCOPY}" "--add-gnu-debuglink=${debug_file}" "$<TARGET_FILE:${target}>"
+        COMMENT "$<TARGET_FILE_NAME:${target}>: debug information to symbols/, binary stripped"
+        VERBATIM)
+endfunction()
