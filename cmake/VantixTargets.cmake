@@ -358,9 +358,11 @@ function(vantix_application_manifest out_var)
 endfunction()
 
 # A shipped binary goes out stripped; its debug information stays in the build
-# (symbols/<file>.debug), linked by name for a debugger. Unstripped, the debug sections of a
-# DLL that loads away from its preferred base are copied into memory when Wine relocates it.
+# (symbols/<file>.debug), linked by name for a debugger.
 function(vantix_ship_stripped target)
+    # Sections on page boundaries in the file let Wine map the image instead of copying it
+    # into memory whole: only the pages the program touches take memory.
+    target_link_options(${target} PRIVATE -Wl,--file-alignment,4096)
     if(NOT CMAKE_OBJCOPY)
         return()
     endif()
