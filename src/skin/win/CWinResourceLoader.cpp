@@ -26,6 +26,11 @@ UniqueGlobal CopyToGlobal(const std::string& bytes)
     return memory;
 }
 
+bool IsBitmapFile(const std::string& bytes) noexcept
+{
+    return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
+}
+
 }  // namespace
 
 std::optional<IResourceLoader::Picture> CWinResourceLoader::LoadPicture(ResourceType type, const std::wstring& path)
@@ -39,9 +44,18 @@ std::optional<IResourceLoader::Picture> CWinResourceLoader::LoadPicture(Resource
 
 std::optional<IResourceLoader::Picture> CWinResourceLoader::DecodePicture(const std::wstring& path)
 {
-    const auto bytes = ReadFile(path, LayoutLimits::kMaxPictureFileBytes);
+    auto bytes = ReadFile(path, LayoutLimits::kMaxPictureFileBytes);
     if (!bytes || bytes->empty() || bytes->size() > static_cast<size_t>(std::numeric_limits<LONG>::max()))
         return std::nullopt;
+    // A bitmap file goes straight into a section of its own depth. Through the picture object
+    // it would be held four times at once (the file, its copy for the stream, the decoded
+    // picture and our copy at the screen's depth): the skin's largest pictures set the
+    // program's peak memory that way.
+    if (IsBitmapFile(*bytes))
+    {
+        bytes.reset();
+        return LoadBitmapFile(path);
+    }
     UniqueGlobal memory = CopyToGlobal(*bytes);
     if (!memory)
         return std::nullopt;
