@@ -8,7 +8,6 @@
 #include "skin/win/OutlineRegion.h"
 #include "skin/win/PaintDc.h"
 #include "skin/win/PictureHandle.h"
-#include "skin/win/ScopedSelect.h"
 #include "vocabulary/ItemIds.h"
 
 namespace {
@@ -41,8 +40,7 @@ void CBitmapItem::SetPicture(HBITMAP picture, int left, int top, int right, int 
 {
     if (picture == nullptr)
         return;
-    m_picture = CopyBitmap(picture, left, top, right - left, bottom - top);
-    m_pictureSize = BitmapSize(m_picture.Get());
+    m_picture = PictureArea::Part(picture, left, top, right - left, bottom - top);
     if (Handle() != nullptr)
         InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -66,12 +64,7 @@ void CBitmapItem::OnPaint()
         return;
     RECT client{};
     GetClientRect(Handle(), &client);
-    UniqueDc source = CreateCompatibleDc(paint.Get());
-    if (!source)
-        return;
-    ScopedSelect selected(source.Get(), m_picture.Get());
-    BitBlt(paint.Get(), 0, 0, std::min<LONG>(client.right, m_pictureSize.cx),
-           std::min<LONG>(client.bottom, m_pictureSize.cy), source.Get(), 0, 0, SRCCOPY);
+    DrawPictureArea(paint.Get(), 0, 0, client.right, client.bottom, m_picture);
 }
 
 void CBitmapItem::OnCommand(HWND control, WORD, WORD)

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "platform/win/WinHandles.h"
 #include "skin/win/CCustomWindow.h"
 #include "skin/win/CGUIItem.h"
+#include "skin/win/PictureArea.h"
 
 struct BitmapItemDescription;
 
@@ -21,21 +21,19 @@ public:
     // two preview pictures are made disabled, so that they take no mouse input.
     [[nodiscard]] static std::unique_ptr<CBitmapItem> Create(const BitmapItemDescription& description, HWND parent);
 
-    // Replaces the item's copy with the picture's area from (left, top) of size right - left by
-    // bottom - top; nothing happens without a picture.
+    // The item draws the picture's area from (left, top) of size right - left by bottom - top;
+    // nothing happens without a picture. The picture is not copied: it must outlive the item,
+    // as the resource cache's pictures do.
     void SetPicture(HBITMAP picture, int left, int top, int right, int bottom);
     // The same, after cutting the window's outline from the mask (when there is one).
     void SetPicture(HBITMAP mask, HBITMAP picture, int left, int top, int right, int bottom);
-
-    // The item's own copy (sliders use it as their track); null without a picture.
-    [[nodiscard]] HBITMAP Picture() const noexcept { return m_picture.Get(); }
-    [[nodiscard]] SIZE PictureSize() const noexcept { return m_pictureSize; }
+    // What the item draws; empty without a picture.
+    [[nodiscard]] const PictureArea& Picture() const noexcept { return m_picture; }
 
 protected:
     void OnPaint() override;
     void OnCommand(HWND control, WORD notification, WORD identifier) override;
 
 private:
-    UniqueBitmap m_picture;
-    SIZE m_pictureSize{};
+    PictureArea m_picture;
 };

@@ -82,12 +82,8 @@ void CBitmapWindow::SetPictures(HBITMAP disabled, HBITMAP normal, HBITMAP over, 
 {
     const HBITMAP given[kPictureCount] = {disabled, normal, over, down};
     for (size_t state = 0; state < kPictureCount; ++state)
-    {
-        if (given[state] == nullptr)
-            continue;
-        const SIZE size = BitmapSize(given[state]);
-        m_pictures[state] = CopyBitmap(given[state], 0, 0, size.cx, size.cy);
-    }
+        if (given[state] != nullptr)
+            m_pictures[state] = given[state];
     if (Handle() != nullptr)
         InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -151,9 +147,9 @@ HBITMAP CBitmapWindow::ShownPicture() const noexcept
     else if (m_hovered)
         state = kOver;
     // The optional pictures fall back to the normal one, and that to the required one.
-    if (m_pictures[state])
-        return m_pictures[state].Get();
-    return m_pictures[kNormal] ? m_pictures[kNormal].Get() : m_pictures[kDisabled].Get();
+    if (m_pictures[state] != nullptr)
+        return m_pictures[state];
+    return m_pictures[kNormal] != nullptr ? m_pictures[kNormal] : m_pictures[kDisabled];
 }
 
 LRESULT CBitmapWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

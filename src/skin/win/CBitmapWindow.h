@@ -39,7 +39,8 @@ public:
 
     bool CreateWindowIn(HWND parent, const RECT& rect, bool visible = true);
 
-    // Each picture is copied at its full size; null leaves that state's picture as it was.
+    // Drawn at their full size from the given bitmaps (the resource cache's, which outlive every
+    // window); null leaves that state's picture as it was.
     void SetPictures(HBITMAP disabled, HBITMAP normal, HBITMAP over, HBITMAP down);
     void SetMask(HBITMAP mask);
     // The case conversion of captions ("caps"); applied by SetCaption.
@@ -79,7 +80,7 @@ private:
     void OnKeyReleased(WPARAM virtualKey, LPARAM keyData);
 
     CToolTip m_toolTip;
-    UniqueBitmap m_pictures[kPictureCount];
+    HBITMAP m_pictures[kPictureCount] = {};  // the cache's; not owned
     std::wstring m_caption;
     int32_t m_caps = 0;
     COLORREF m_captionColour = 0;
