@@ -79,7 +79,16 @@ const ResourceRecord& CResourceCache::Fetch(std::wstring_view name, ResourceType
     const std::wstring_view trimmed = LayoutValues::Trim(name);
     Key key{static_cast<int32_t>(type), platform::FoldCase(trimmed)};
     if (const auto found = m_byKey.find(key); found != m_byKey.end())
-        return *m_records[found->second];
+    {
+        ResourceRecord& record = *m_records[found->second];
+        if (record.givenBack)
+        {
+            record.givenBack = false;
+            Load(record);
+        }
+        ++record.fetches;
+        return record;
+    }
 
     auto record = std::make_unique<ResourceRecord>();
     record->name = std::wstring(trimmed);
@@ -88,6 +97,7 @@ const ResourceRecord& CResourceCache::Fetch(std::wstring_view name, ResourceType
     record->outsideFolder = !StaysInsideFolder(record->name);
     if (!record->name.empty() && !record->outsideFolder)
         Load(*record);
+    record->fetches = 1;
 
     const size_t index = m_records.size();
     m_firstByName.try_emplace(key.foldedName, index);
@@ -151,6 +161,21 @@ void CResourceCache::Release(ResourceRecord& record) noexcept
     }
     record.loaded = false;
     record.handle = 0;
+}
+
+bool CResourceCache::ReleaseIfUnshared(const ResourceRecord& record)
+{
+    const bool picture = record.type == ResourceType::Picture || record.type == ResourceType::BitmapFile;
+    if (!picture || !record.loaded || record.fetches != 1)
+        return false;
+    const auto found = m_byKey.find(Key{static_cast<int32_t>(record.type), platform::FoldCase(record.name)});
+    if (found == m_byKey.end() || m_records[found->second].get() != &record)
+        return false;
+    ResourceRecord& own = *m_records[found->second];
+    Release(own);
+    own.fetches = 0;
+    own.givenBack = true;
+    return true;
 }
 
 void CResourceCache::ReleaseAll() noexcept

@@ -37,6 +37,12 @@ public:
     // ignoring case; 0 when there is none.
     [[nodiscard]] uint64_t ResourceSize(std::wstring_view name) const;
 
+    // Gives a picture's memory back early when one fetch was its only use since it was loaded
+    // (a panel's mask, whose outline is cut once): the record stays and the next fetch loads
+    // the picture again. False, with nothing changed, when it was fetched more than once, is
+    // not a loaded picture, or is not this cache's record.
+    bool ReleaseIfUnshared(const ResourceRecord& record);
+
     // Releases every record, the last first, and empties the cache.
     void ReleaseAll() noexcept;
 

@@ -14,7 +14,8 @@ enum class ResourceType : int32_t
 };
 
 // One entry of the resource cache. Records live until the cache releases them at program end,
-// so layouts and items may keep pointers to them.
+// so layouts and items may keep pointers to them (a picture given back early is loaded again
+// by the next fetch; see CResourceCache::ReleaseIfUnshared).
 struct ResourceRecord
 {
     std::wstring name;  // as the layout gave it, trimmed
@@ -28,4 +29,6 @@ struct ResourceRecord
     int32_t height = 0;
     std::string bytes;   // language files only: the file's bytes
     uint64_t size = 0;   // picture type 0: 8; bitmap files and fonts: the file length; language files: bytes read
+    uint32_t fetches = 0;   // fetches since the last load
+    bool givenBack = false; // released early; the next fetch loads it again
 };

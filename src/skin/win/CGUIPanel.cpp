@@ -78,6 +78,8 @@ std::optional<LayoutProblem> CGUIPanel::PreventingProblem() const
 void CGUIPanel::ApplyMask()
 {
     UniqueRegion outline = OutlineRegion(m_mask->Bitmap());
+    // The outline is all a mask is for: its picture is not kept for the panel's lifetime.
+    m_mask->GiveBack();
     if (!outline)
         return;
     // The window owns a region it was given.

@@ -65,6 +65,35 @@ TEST_F(ResourceCacheTest, AFailedLoadIsCachedAndNeverRetried)
     EXPECT_EQ(m_loader.PictureLoads(L"missing.bmp"), 1);
 }
 
+TEST_F(ResourceCacheTest, APictureFetchedOnceIsGivenBackAndLoadedAgainWhenFetchedLater)
+{
+    m_loader.AddPicture(L"mask.bmp");
+    m_loader.AddPicture(L"shared.bmp");
+    const ResourceRecord& mask = m_cache.Fetch(L"mask.bmp", ResourceType::Picture);
+    const uintptr_t handle = mask.handle;
+    ASSERT_TRUE(m_cache.ReleaseIfUnshared(mask));
+    EXPECT_FALSE(mask.loaded);
+    ASSERT_EQ(m_loader.Releases().size(), 1u);
+    EXPECT_EQ(m_loader.Releases()[0].handle, handle);
+    EXPECT_FALSE(m_cache.ReleaseIfUnshared(mask));  // nothing left to give back
+
+    // The same record serves the next fetch, loaded again.
+    EXPECT_EQ(&m_cache.Fetch(L"MASK.bmp", ResourceType::Picture), &mask);
+    EXPECT_TRUE(mask.loaded);
+    EXPECT_EQ(m_loader.PictureLoads(L"mask.bmp"), 2);
+
+    // A picture fetched twice may still be drawn by the other user: it stays.
+    const ResourceRecord& shared = m_cache.Fetch(L"shared.bmp", ResourceType::Picture);
+    (void)m_cache.Fetch(L"shared.bmp", ResourceType::Picture);
+    EXPECT_FALSE(m_cache.ReleaseIfUnshared(shared));
+    EXPECT_TRUE(shared.loaded);
+
+    // A record of another cache is not this cache's to give back.
+    CResourceCache other(kProgramDirectory, m_loader);
+    EXPECT_FALSE(other.ReleaseIfUnshared(mask));
+    EXPECT_TRUE(mask.loaded);
+}
+
 TEST_F(ResourceCacheTest, AnEmptyNameIsARecordThatNeverLoads)
 {
     EXPECT_FALSE(m_cache.Fetch(L"   ", ResourceType::Picture).loaded);

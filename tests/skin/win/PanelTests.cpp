@@ -98,6 +98,8 @@ TEST_F(PanelTest, MaskCutsTheWindowsOutline)
     EXPECT_TRUE(PtInRegion(outline.Get(), kWidth / 2 - 1, kHeight - 1));
     EXPECT_FALSE(PtInRegion(outline.Get(), kWidth / 2, 0));
     EXPECT_FALSE(PtInRegion(outline.Get(), kWidth - 1, kHeight - 1));
+    // Cut once, the mask's picture is not kept.
+    EXPECT_EQ(panel.Mask()->Bitmap(), nullptr);
 }
 
 TEST_F(PanelTest, PanelWithoutMaskStaysRectangular)
