@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <shellapi.h>
 
 #include "VantixApp/CVantixAppDlg.h"
 #include "VantixApp/FailureReport.h"
@@ -11,6 +10,7 @@
 #include "controls/CInstalledControls.h"
 #include "device/CMouse.h"
 #include "device/win/ComServiceFactory.h"
+#include "platform/win/ShellOpen.h"
 #include "platform/win/WinHandles.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/LayoutFaults.h"
@@ -208,7 +208,7 @@ void CVantixApp::CompleteInstallation()
     // Without the key, and without the right to make it, the tray companion is not started.
     if (m_keyMissing && RegCreateKeyW(HKEY_LOCAL_MACHINE, kRegistryKey, key.Put()) != ERROR_SUCCESS)
         return;
-    ShellExecuteW(nullptr, L"open", kTrayProgram, nullptr, nullptr, SW_SHOWNORMAL);
+    (void)platform::win::OpenWithShell(kTrayProgram);
 }
 
 void CVantixApp::RunMainWindow()

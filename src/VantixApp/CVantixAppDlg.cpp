@@ -1,7 +1,6 @@
 #include "VantixApp/CVantixAppDlg.h"
 
 #include <dbt.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <string>
@@ -12,6 +11,7 @@
 #include "config/CVantixConfig.h"
 #include "device/DevicePath.h"
 #include "device/IMouseDevice.h"
+#include "platform/win/ShellOpen.h"
 #include "skin/CLangTable.h"
 #include "skin/CLanguageSet.h"
 #include "skin/layout/LayoutFaults.h"
@@ -487,7 +487,7 @@ void CVantixAppDlg::OpenManual() const
 
 void CVantixAppDlg::OpenWithShell(const std::wstring& target)
 {
-    ShellExecuteW(nullptr, L"OPEN", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    (void)platform::win::OpenWithShell(target);
 }
 
 void CVantixAppDlg::OnOK()

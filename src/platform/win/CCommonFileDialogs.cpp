@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/CCommonFileDialogs.h"
+#include "platform/win/CSystemLibrary.h"
 
 namespace {
 
@@ -31,8 +32,10 @@ std::optional<std::wstring> RunDialog(const FileDialogRequest& request, Purpose 
     dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
     dialog.Flags |= purpose == Purpose::Open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT;
-    const BOOL chosen = purpose == Purpose::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
-    if (!chosen)
+    static const CSystemLibrary library(L"comdlg32.dll");
+    auto* run = purpose == Purpose::Open ? library.Find<decltype(GetOpenFileNameW)>("GetOpenFileNameW")
+                                         : library.Find<decltype(GetSaveFileNameW)>("GetSaveFileNameW");
+    if (run == nullptr || !run(&dialog))
         return std::nullopt;
     path.resize(path.find(L'\0'));
     return path;

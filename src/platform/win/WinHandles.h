@@ -68,6 +68,14 @@ struct WinEventHookTraits
     static void Close(HWINEVENTHOOK hook) noexcept { UnhookWinEvent(hook); }
 };
 
+// A library from LoadLibraryEx: FreeLibrary.
+struct ModuleTraits
+{
+    using Handle = HMODULE;
+    static constexpr HMODULE Invalid() noexcept { return nullptr; }
+    static void Close(HMODULE module) noexcept { FreeLibrary(module); }
+};
+
 }  // namespace platform::win
 
 using UniqueBitmap = platform::UniqueResource<platform::win::GdiObjectTraits<HBITMAP>>;
@@ -80,6 +88,7 @@ using UniqueGlobal = platform::UniqueResource<platform::win::GlobalMemoryTraits>
 using UniqueHandle = platform::UniqueResource<platform::win::KernelHandleTraits>;
 using UniqueRegKey = platform::UniqueResource<platform::win::RegistryKeyTraits>;
 using UniqueWinEventHook = platform::UniqueResource<platform::win::WinEventHookTraits>;
+using UniqueModule = platform::UniqueResource<platform::win::ModuleTraits>;
 
 // A memory device context compatible with `dc` (the screen when null).
 [[nodiscard]] inline UniqueDc CreateCompatibleDc(HDC dc) noexcept
