@@ -88,6 +88,10 @@ TEST_F(MacroRecorderTest, AHeldKeyIsRecordedOnceUntilItsRelease)
     recorder.OnRawKeyboard(Down(kScanCtrl, kVkLeftCtrl), 1200);
     EXPECT_EQ(recorder.OnRawKeyboard(Down(kScanCtrl, kVkRightCtrl, kRawKeyE0), 1300), 2u)
         << "the other key on the same make code";
+    recorder.ToggleRecording();
+    recorder.ToggleRecording();
+    EXPECT_EQ(recorder.OnRawKeyboard(Down(kScanCtrl, kVkRightCtrl, kRawKeyE0), 1400), 2u)
+        << "released while the recording was stopped";
 }
 
 TEST_F(MacroRecorderTest, TheDelayOptionsDecideEveryDelayStep)
