@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "VantixApp/IPopupPresenter.h"
+#include "VantixApp/PageTable.h"
 #include "config/CVantixConfig.h"
 #include "controls/CEditItem.h"
 #include "controls/CMacroDisplayItem.h"
@@ -47,7 +48,7 @@ constexpr std::array<int32_t, 15> kNeedAMacro = {
 // The other items of the page that Stop does not need.
 constexpr std::array<int32_t, 5> kAlwaysUsable = {
     ItemId::LIST_GLOBALMACROLIST, ItemId::BUTTON_MACRO_CREATE, ItemId::BUTTON_MACRO_IMPORT,
-    ItemId::BUTTON_MACRO_RECORD, ItemId::EDITCTRL_DEFAULT_DELAY,
+    ItemId::BUTTON_MACRO_RECORD, ItemId::BUTTON_MACRO_ADVANCED,
 };
 // The main window's items that a recording or a preview locks.
 constexpr std::array<int32_t, 8> kLockedWhileBusy = {
@@ -143,6 +144,11 @@ void CMacrosPage::Refresh()
     SetState(CurrentMacro() != nullptr ? State::Idle : State::NoMacro);
 }
 
+void CMacrosPage::OnShown()
+{
+    SetState(m_state);
+}
+
 void CMacrosPage::OnShowCommand()
 {
     if (!IsRecording())
@@ -214,15 +220,17 @@ void CMacrosPage::SetState(State state)
     EnableItem(m_stopButton, busy);
     if (state == State::NoMacro && m_stopButton != nullptr)
         m_stopButton->SetToolTip(L"$StopRecordingMacroEvents");
+    // One of the two event lists shows, and only while the page does.
+    const bool shown = Host().IsPageShown(PageBit::kMacros);
     if (m_display != nullptr)
     {
         m_display->Recorder().SetLocked(busy && state != State::Recording);
-        m_display->ShowItem(state != State::Previewing);
+        m_display->ShowItem(shown && state != State::Previewing);
         EnableItem(m_display, state != State::Previewing);
     }
     if (m_preview != nullptr)
     {
-        m_preview->ShowItem(state == State::Previewing);
+        m_preview->ShowItem(shown && state == State::Previewing);
         EnableItem(m_preview, state == State::Previewing);
     }
 }
@@ -252,6 +260,9 @@ void CMacrosPage::OnItemCommand(int32_t identifier)
     default: return;
     }
     Host().MarkDirty(kMacrosChanged);
+    // Marking enables Apply, which a recording or a preview keeps locked.
+    if (IsRecording())
+        EnableItem(Host().Bound(ItemId::BUTTON_APPLY), false);
 }
 
 void CMacrosPage::OnNotification(const PageNotification& notification)

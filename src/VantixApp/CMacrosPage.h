@@ -50,6 +50,7 @@ public:
     void OnItemCommand(int32_t identifier) override;
     void OnNotification(const PageNotification& notification) override;
     void Refresh() override;
+    void OnShown() override;
     void OnShowCommand() override;
 
     // Recording and previewing lock the main window: only Stop acts.

@@ -175,7 +175,8 @@ TEST_F(MacrosPageTest, WhileRecordingOnlyStopActsAndStopKeepsTheSteps)
     EXPECT_TRUE(window->IsPageShown(PageBit::kMacros));
     EXPECT_EQ(MacroNames(*config), std::vector<std::wstring>{L"Lock"});
     EXPECT_TRUE(popups.shown.size() == 1 && popups.requests.empty()) << "no pop-up while recording";
-    EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_OK)));
+    for (int32_t locked : {ItemId::BUTTON_OK, ItemId::BUTTON_APPLY, ItemId::BUTTON_MANAGEPROFILES})
+        EXPECT_FALSE(IsWindowEnabled(ItemWindow(locked))) << locked;
     EXPECT_TRUE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_MACRO_RECORD_STOP)));
 
     Click(ItemId::BUTTON_MACRO_RECORD_STOP);
