@@ -10,12 +10,14 @@
 #include "VantixApp/CMacrosPage.h"
 #include "config/AssignmentTables.h"
 #include "controls/CEditItem.h"
+#include "controls/CListPanelList.h"
 #include "controls/CMacroDisplayItem.h"
 #include "device/IMouseDevice.h"
 #include "macro/CMacro.h"
 #include "macro/CMacroRecorder.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CDropdownListItem.h"
+#include "skin/win/CListPanelItem.h"
 
 namespace {
 
@@ -363,7 +365,8 @@ TEST_F(MacrosPageTest, AnExportedMacroComesBackAndADamagedFileIsRefusedChangingN
 }
 
 // The user's hands: xdotool types letters, a Shift chord and Enter and clicks into the window
-// while the page records; the click on Stop ends the recording and is not recorded.
+// while the page records; the click on Stop ends the recording and is not recorded. Then a step
+// is deleted through the list's context menu.
 TEST_F(MacrosPageTest, KeysAndAClickTypedByTheUserAreRecordedShownAndStored)
 {
     OpenOnMacros();
@@ -393,6 +396,31 @@ TEST_F(MacrosPageTest, KeysAndAClickTypedByTheUserAreRecordedShownAndStored)
         L"key 255 28", L"key 1 28", L"button 255 1", L"button 1 1"};  // Enter, the click
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(StepTexts(config->FindMacroByName(L"Typed")->GetEvents()), expected);
+
+    // The list's context menu: the second step deleted with a right click and a choice.
+    auto* options = window->BoundAs<CListPanelItem>(ItemId::LISTPANEL_MACROOPTIONS);
+    CListPanelList* open = nullptr;
+    const auto openList = [&] {
+        return (open = dynamic_cast<CListPanelList*>(CWindow::FromHandle(GetCapture()))) != nullptr;
+    };
+    CXInputScript menu;
+    menu.Then([] { return true; }, [&] {
+            const int y = Display()->RowHeight() + Display()->RowHeight() / 2 + 1;
+            return CXInputScript::MoveTo(Display()->Handle(), 60, y) + L" click 3";
+        })
+        .Then(openList, [&] {
+            int row = 0;
+            while (row < open->RowCount() && options->EntryText(open->EntryOfRow(row)) != L"$Delete")
+                ++row;
+            const RECT rect = open->RowRect(row);
+            return CXInputScript::MoveTo(open->Handle(), rect.left + 12, (rect.top + rect.bottom) / 2) + L" click 1";
+        });
+    ASSERT_TRUE(menu.Run([&] { return Display()->Events().size() == expected.size() - 1 && !openList(); }))
+        << std::string(menu.Failure().begin(), menu.Failure().end());
+    std::vector<std::wstring> edited = expected;
+    edited.erase(edited.begin() + 1);
+    EXPECT_EQ(StepTexts(Display()->Events()), edited);
+    EXPECT_EQ(Display()->Selection(), 1u) << "the next step is selected";
     ApplyAndWait();
-    EXPECT_EQ(StepTexts(StoredEvents(L"Typed")), expected);
+    EXPECT_EQ(StepTexts(StoredEvents(L"Typed")), edited);
 }
