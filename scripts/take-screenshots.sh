@@ -8,6 +8,9 @@
 #   popup-stages.png                    the sensitivity stages pop-up of the performance page
 #   page-profiles-list.png              the profiles page with two profiles made by name
 #   page-profiles-options.png           and the option panel of a row open
+#   page-macros-recording.png           the macros page recording a macro typed by xdotool
+#   page-macros-recorded.png            the same macro after Stop
+#   popup-ready-made.png                the ready-made command pop-up over the macros page
 #   <Stem>.png                          each xml\<Stem>.xml of the program folder whose name
 #                                       ends in "Popup", shown by PanelGallery.exe
 #   ControlGallery.png                  the sliders, tiles and buttons (tests/controls/gallery),
@@ -102,6 +105,15 @@ NEW_PROFILE_X=$((40 + 150 / 2))
 NEW_PROFILE_Y=$((474 + 32 / 2))
 PROFILE_ROW_X=300
 PROFILE_ROW2_Y=222
+# The macros page (ManageMacros.xml): New 446 164 100 30, Record 40 504 100 30, Stop 146 504
+# 100 30, the ready-made commands 490 356 150 32; that pop-up is 520 x 260, Cancel at 386 212.
+MACRO_NEW_X=$((446 + 100 / 2))
+MACRO_NEW_Y=$((164 + 30 / 2))
+MACRO_RECORD_X=$((40 + 100 / 2))
+MACRO_STOP_X=$((146 + 100 / 2))
+MACRO_RECORD_Y=$((504 + 30 / 2))
+MACRO_READY_X=$((490 + 150 / 2))
+MACRO_READY_Y=$((356 + 32 / 2))
 
 # Timeouts, in tenths of a second.
 WINDOW_WAIT=300
@@ -310,6 +322,32 @@ shoot_profiles() {
     park_pointer
 }
 
+# On the macros page: a macro made through the name pop-up and recorded from keys and a click
+# typed by xdotool (during and after the recording), then the ready-made command pop-up.
+shoot_macros() {
+    local folder=$1 mask=$2 window=$3 px py
+    click $((X + MACRO_NEW_X)) $((Y + MACRO_NEW_Y))
+    sleep 0.5
+    xdotool type --delay 40 "Combo 1"
+    xdotool key Return
+    sleep 0.5
+    click $((X + MACRO_RECORD_X)) $((Y + MACRO_RECORD_Y))
+    xdotool windowfocus --sync "$window"
+    xdotool keydown Control_L keydown c keyup c keyup Control_L
+    sleep 0.2
+    xdotool keydown Shift_L keydown f keyup f keyup Shift_L key Return
+    park_pointer
+    save "$folder/page-macros-recording.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    click $((X + MACRO_STOP_X)) $((Y + MACRO_RECORD_Y))
+    save "$folder/page-macros-recorded.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
+    click $((X + MACRO_READY_X)) $((Y + MACRO_READY_Y))
+    sleep 0.5
+    px=$((X + (WIDTH - 520) / 2))
+    py=$((Y + (HEIGHT - 260) / 2))
+    save "$folder/popup-ready-made.png" 520 260 "$px" "$py" "$(layout_mask AdvancedMacroPopup.xml)"
+    click $((px + 386 + 110 / 2)) $((py + 212 + 32 / 2))
+}
+
 shoot_pages() {
     local language=$1 folder=$2 window X Y WIDTH HEIGHT mask
     mask=$(layout_mask MainPage.xml)
@@ -344,6 +382,7 @@ shoot_pages() {
         fi
         save "$folder/page-$page.png" "$WIDTH" "$HEIGHT" "$X" "$Y" "$mask"
         [[ $page == profiles ]] && shoot_profiles "$folder" "$mask"
+        [[ $page == macros ]] && shoot_macros "$folder" "$mask" "$window"
     done
     shoot_open_views "$folder" "$window" "$mask"
     # Cancel closes the window; the process ends by itself or is ended.

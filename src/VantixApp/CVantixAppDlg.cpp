@@ -237,6 +237,12 @@ const CItemList* CVantixAppDlg::PageItems(unsigned pageBit) const noexcept
     return index < 0 ? nullptr : &m_pages[static_cast<size_t>(index)];
 }
 
+IVantixPage* CVantixAppDlg::Behaviour(unsigned pageBit) const noexcept
+{
+    const int index = PageIndex(pageBit);
+    return index < 0 ? nullptr : m_behaviours[static_cast<size_t>(index)].get();
+}
+
 bool CVantixAppDlg::IsPageShown(unsigned pageBit) const
 {
     return m_currentPage != nullptr && m_currentPage == PageItems(pageBit);

@@ -83,6 +83,8 @@ public:
     // The page list of a bit, or null; and the one shown (null before the first).
     [[nodiscard]] const CItemList* PageItems(unsigned pageBit) const noexcept;
     [[nodiscard]] const CItemList* CurrentPage() const noexcept { return m_currentPage; }
+    // The behaviour of a page's bit, or null.
+    [[nodiscard]] IVantixPage* Behaviour(unsigned pageBit) const noexcept;
     // An item looked up once after the layouts were loaded; null when the layouts lack it.
     [[nodiscard]] CGUIItem* Bound(int32_t identifier) const noexcept override;
 

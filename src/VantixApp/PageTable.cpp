@@ -122,6 +122,7 @@ constexpr ItemBinding kMacrosItems[] = {
     {ItemId::BUTTON_MACRO_RECORD_PLAY, ItemKind::Button},
     {ItemId::BUTTON_MACRO_RECORD_BACKWARD, ItemKind::Button},
     {ItemId::BUTTON_MACRO_RECORD_FORWARD, ItemKind::Button},
+    {ItemId::BUTTON_MACRO_ADVANCED, ItemKind::Button},
     {ItemId::TEXT_IGNORE_DELAY, ItemKind::TextItem},
     {ItemId::TEXT_DEFAULT_DELAY, ItemKind::TextItem},
 };

@@ -252,27 +252,47 @@ bool CMouseProfile::SetKeyAssignment(uint32_t key, const AssignmentInfo& info)
     return true;
 }
 
-size_t CMouseProfile::ReleaseSwitchesTo(const Guid& profile, std::wstring_view name)
+namespace {
+
+// Whether an assignment refers to a profile or macro: by identity with `byIdentity`, by name
+// (ignoring case) with `byName`.
+bool RefersTo(const AssignmentInfo& info, int32_t byIdentity, int32_t byName, const Guid& identity,
+              std::wstring_view name)
 {
-    const auto switchesThere = [&](const AssignmentInfo& info) {
-        if (info.functionCode == FunctionCode::kProfile)
-            return !profile.IsNull() && info.ReferenceGuid() == profile;
-        return info.functionCode == FunctionCode::kProfileByName && platform::EqualsIgnoreCase(info.ReferenceName(), name);
-    };
+    if (info.functionCode == byIdentity)
+        return !identity.IsNull() && info.ReferenceGuid() == identity;
+    return info.functionCode == byName && platform::EqualsIgnoreCase(info.ReferenceName(), name);
+}
+
+}  // namespace
+
+size_t CMouseProfile::ReleaseReferences(int32_t byIdentity, int32_t byName, const Guid& identity,
+                                        std::wstring_view name)
+{
     size_t released = 0;
     for (auto& [button, info] : m_buttonAssignments) {
-        if (switchesThere(info)) {
+        if (RefersTo(info, byIdentity, byName, identity, name)) {
             info = AssignmentTables::DefaultButtonAssignment(button);
             ++released;
         }
     }
     for (auto& [key, info] : m_keyAssignments) {
-        if (switchesThere(info)) {
+        if (RefersTo(info, byIdentity, byName, identity, name)) {
             info = AssignmentTables::DefaultKeyAssignment(key);
             ++released;
         }
     }
     return released;
+}
+
+size_t CMouseProfile::ReleaseSwitchesTo(const Guid& profile, std::wstring_view name)
+{
+    return ReleaseReferences(FunctionCode::kProfile, FunctionCode::kProfileByName, profile, name);
+}
+
+size_t CMouseProfile::ReleaseMacroRuns(const Guid& macro, std::wstring_view name)
+{
+    return ReleaseReferences(FunctionCode::kMacro, FunctionCode::kMacroByName, macro, name);
 }
 
 bool CMouseProfile::IsFunctionAllowed(int32_t code, int32_t button) const

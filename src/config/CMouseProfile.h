@@ -104,6 +104,8 @@ public:
     // Gives every button and key that switches to the profile of this identity (by identity) or
     // name (by name, ignoring case) its default function; the number of them.
     size_t ReleaseSwitchesTo(const Guid& profile, std::wstring_view name);
+    // The same for the assignments that run a macro (code 5 by identity, 6 by name).
+    size_t ReleaseMacroRuns(const Guid& macro, std::wstring_view name);
     bool IsFunctionAllowed(int32_t code, int32_t button) const override;
     void ListAllowedFunctions(std::vector<std::wstring>& list, int32_t button) const override;
     bool ApplyStoredAssignment(int32_t, const std::wstring&) override { return false; }
@@ -127,6 +129,7 @@ public:
     int32_t Reserved11() override { return 0; }
 
 private:
+    size_t ReleaseReferences(int32_t byIdentity, int32_t byName, const Guid& identity, std::wstring_view name);
     static void SetStageSeparateXY(StageGroup& group, uint32_t stage, bool separate);
     static bool GetStageSeparateXY(const StageGroup& group, uint32_t stage);
     static int32_t SetStageValue(StageGroup& group, int32_t StageEntry::*field, uint32_t stage, uint32_t value);

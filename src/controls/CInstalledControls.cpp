@@ -8,6 +8,7 @@
 #include "controls/CDPIStageWindow.h"
 #include "controls/CEditItem.h"
 #include "controls/CEditItemSingleKeyInput.h"
+#include "controls/CMacroDisplayItem.h"
 #include "controls/CProfileBtn.h"
 #include "controls/CSliderHMulti.h"
 #include "controls/CVertSlider.h"
@@ -62,6 +63,7 @@ constexpr ControlMaker kControlMakerRows[] = {
     MakerRow<MultiSliderDescription, CSliderHMulti>(),
     MakerRow<ApmSliderDescription, CAPMSlider>(),
     MakerRow<DpiStageWindowDescription, CDPIStageWindow>(),
+    MakerRow<MacroDisplayDescription, CMacroDisplayItem>(),
     CreatedRow<EditDescription, CEditItem>(),
     CreatedRow<SingleKeyEditDescription, CEditItemSingleKeyInput>(),
     CreatedRow<ListCtrlDescription, CXListCtrl>(),

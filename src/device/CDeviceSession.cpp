@@ -217,19 +217,19 @@ bool CDeviceSession::ReadStoredMacroInto(svc::IDeviceMacro& stored, IMouseConfig
     std::wstring name;
     if (!ReadName(stored, name))
         return false;
+    Guid id;
+    std::vector<MacroEvent> events;
+    // Everything is read before the configuration changes: a record that cannot be read
+    // leaves alone the macro that has its name.
+    if (svc::Failed(stored.GetId(&id)) || !ReadEvents(stored, events)) {
+        macro = nullptr;
+        return false;
+    }
     macro = config.FindMacroByName(name);
     if (macro == nullptr)
         macro = config.AddMacro(name);
     if (macro == nullptr)
         return false;
-    Guid id;
-    std::vector<MacroEvent> events;
-    const bool read = svc::Succeeded(stored.GetId(&id)) && ReadEvents(stored, events);
-    if (!read) {
-        config.DeleteMacro(macro);
-        macro = nullptr;
-        return false;
-    }
     macro->SetGuid(id);
     if (events.empty())
         return false;

@@ -110,9 +110,11 @@ TEST_F(MainWindowPagesTest, EachPageShowsItsItemsAndHidesTheOthers)
         for (unsigned page : kAllPages)
         {
             const Visibility visibility = ListVisibility(*window->PageItems(page));
-            // The performance page shows one of its slider sets (next test).
+            // The performance page shows one of its slider sets (next test), the macros page one
+            // of its two event lists.
             if (page == shown)
-                EXPECT_TRUE(visibility.any && (visibility.all || page == PageBit::kPerformance));
+                EXPECT_TRUE(visibility.any &&
+                            (visibility.all || page == PageBit::kPerformance || page == PageBit::kMacros));
             else
                 EXPECT_FALSE(visibility.any);
         }

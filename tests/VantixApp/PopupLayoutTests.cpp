@@ -22,7 +22,9 @@ struct PopupLayout
 };
 
 constexpr SIZE kMessage{440, 220};
-constexpr std::array<PopupLayout, 25> kPopups = {{
+constexpr std::array<PopupLayout, 27> kPopups = {{
+    {L"ExportMacroFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
+    {L"ImportMacroFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"NoMousePopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ApplyFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},
     {L"ReadFailedPopup.xml", kMessage, ItemId::BUTTON_POPUP_OK, ItemId::TEXT_WARNDLG_HEADING},

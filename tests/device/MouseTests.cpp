@@ -328,6 +328,23 @@ TEST_F(SimulatedMouseTest, ImportOfAMissingOrForeignFileFails)
     EXPECT_FALSE(started.mouse->ExportMacro(program.File(L"x.dnm"), &unsaved)) << "a macro without an id";
 }
 
+TEST_F(SimulatedMouseTest, AMacroFileWhoseStepsCannotBeReadLeavesTheMacroOfItsNameAlone)
+{
+    Started started = Start();
+    CVantixConfig& config = *started.config;
+    config.AddMacro(L"Combo")->SetEvents(Burst());
+    ASSERT_TRUE(WriteAndWait(started, TransferFlag::kAll));
+    const std::wstring macroFile = program.File(L"combo.dnm");
+    ASSERT_TRUE(started.mouse->ExportMacro(macroFile, config.FindMacroByName(L"Combo")));
+
+    options.faults.push_back({sim::SimOperation::MacroGetEvents, 1, true, svc::kFail});
+    EXPECT_FALSE(started.mouse->ImportMacro(macroFile, &config));
+    const CMacro* kept = config.FindMacroByName(L"Combo");
+    ASSERT_NE(kept, nullptr) << "the macro that had the file's name is still there";
+    EXPECT_EQ(kept->GetEvents(), Burst());
+    EXPECT_EQ(config.GetMacroCount(), 1u);
+}
+
 TEST_F(SimulatedMouseTest, AWorkerRefusesConnectionsAndASecondTransfer)
 {
     Started started = Start();

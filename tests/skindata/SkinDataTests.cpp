@@ -44,6 +44,8 @@ constexpr std::wstring_view kExportProfilePopup = L"ExportProfileWarningPopup.xm
 constexpr std::wstring_view kImportProfilePopup = L"ImporttProfileWarningPopup.xml";
 constexpr std::wstring_view kExportFailedPopup = L"ExportProfileFailedPopup.xml";
 constexpr std::wstring_view kImportFailedPopup = L"ImportProfileFailedPopup.xml";
+constexpr std::wstring_view kExportMacroFailedPopup = L"ExportMacroFailedPopup.xml";
+constexpr std::wstring_view kImportMacroFailedPopup = L"ImportMacroFailedPopup.xml";
 constexpr std::wstring_view kDisallowDeletePopup = L"DisallowDeletePopup.xml";
 constexpr std::wstring_view kConfirmDeletePopup = L"ConfirmDeletePopup.xml";
 constexpr std::wstring_view kSelectApplicationPopup = L"SelectApplicationWarningPopup.xml";
@@ -61,7 +63,8 @@ constexpr std::array<std::wstring_view, 6> kPages = {kAssignButtons, kAssignKeys
                                                      kProfiles,      kMacros,     kLighting};
 
 // Messages: a heading and OK; confirmations add Cancel.
-constexpr std::array<std::wstring_view, 15> kWarnings = {
+constexpr std::array<std::wstring_view, 17> kWarnings = {
+    kExportMacroFailedPopup, kImportMacroFailedPopup,
     kNoMousePopup,          kApplyFailedPopup,      kReadFailedPopup,
     kNoClickPopup,          kProfileLimitPopup,     kExportFailedPopup,     kImportFailedPopup,
     kDuplicateProfilePopup, kExportProfilePopup,    kImportProfilePopup,
@@ -74,7 +77,8 @@ constexpr std::array<std::wstring_view, 3> kNameEntries = {kProfileNamePopup, kP
                                                            kMacroNamePopup};
 
 // The panels: the main window and every pop-up.
-constexpr std::array<std::wstring_view, 26> kPanels = {
+constexpr std::array<std::wstring_view, 28> kPanels = {
+    kExportMacroFailedPopup, kImportMacroFailedPopup,
     kMainPage,               kExportFailedPopup,   kImportFailedPopup,
     kNoMousePopup,           kApplyFailedPopup,    kReadFailedPopup,
     kRestorePopup,           kNoClickPopup,

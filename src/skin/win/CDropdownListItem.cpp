@@ -128,6 +128,13 @@ bool CDropdownListItem::SetSelection(int index, std::optional<std::wstring> seco
     return true;
 }
 
+void CDropdownListItem::ClearSelection()
+{
+    m_currentText.clear();
+    m_secondText.clear();
+    Redraw();
+}
+
 int CDropdownListItem::IndexOfEntry(std::wstring_view text) const noexcept
 {
     for (size_t index = 0; index < m_entries.size(); ++index)

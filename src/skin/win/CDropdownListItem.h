@@ -73,6 +73,8 @@ public:
     // False when the index is not below the entry count; otherwise the current text becomes the
     // entry's text and the second text the given one (empty without one).
     bool SetSelection(int index, std::optional<std::wstring> secondText = std::nullopt);
+    // Nothing chosen: the box shows no text.
+    void ClearSelection();
     // The first entry whose text equals the current text; -1 for an empty current text.
     [[nodiscard]] int CurrentIndex() const noexcept;
     // As CurrentIndex; a second text that is not empty is copied out.
