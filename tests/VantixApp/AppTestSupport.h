@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,6 +23,49 @@
 #include "skin/win/CItemList.h"
 #include "skin/win/CLayoutLoader.h"
 #include "skin/win/CSkinEnvironment.h"
+
+// Ends the tray companions that a program started during a test launched. The companion
+// outlives the program: left running, it would serve later tests with this test's mouse store,
+// and under Wine it keeps the test runner's output open, so the runner waits for its time-out.
+class CTrayCompanionGuard
+{
+public:
+    CTrayCompanionGuard() : m_before(Running()) {}
+    ~CTrayCompanionGuard()
+    {
+        for (const DWORD id : Running())
+        {
+            if (std::find(m_before.begin(), m_before.end(), id) != m_before.end())
+                continue;
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id))
+            {
+                TerminateProcess(process, 1);
+                (void)WaitForSingleObject(process, 20000);
+                CloseHandle(process);
+            }
+        }
+    }
+    CTrayCompanionGuard(const CTrayCompanionGuard&) = delete;
+    CTrayCompanionGuard& operator=(const CTrayCompanionGuard&) = delete;
+
+private:
+    static std::vector<DWORD> Running()
+    {
+        std::vector<DWORD> ids;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE)
+            return ids;
+        PROCESSENTRY32W entry{};
+        entry.dwSize = sizeof(entry);
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+            if (_wcsicmp(entry.szExeFile, L"Peraxil1800Tray.exe") == 0)
+                ids.push_back(entry.th32ProcessID);
+        CloseHandle(snapshot);
+        return ids;
+    }
+
+    std::vector<DWORD> m_before;
+};
 
 // The build's program folder (layouts, pictures, fonts, language files) as Wine names it.
 inline std::wstring ProgramFolder()

@@ -242,6 +242,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
+    CTrayCompanionGuard m_trays;
     TempFolder m_folder;
     TempFolder m_store;
     TempFolder m_errors;

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr DWORD kStartWaitRounds = 3000;
+constexpr wchar_t kTrayWindowClass[] = L"Peraxil1800Tray";
 
 struct Process
 {
@@ -38,27 +39,6 @@ Process StartProgram(const std::wstring& storeFolder)
     return process;
 }
 
-constexpr wchar_t kTrayWindowClass[] = L"Peraxil1800Tray";
-
-// Ends the tray companion the program started, by the way the companion's own menu does (its
-// window closes), and waits for its process: a companion left running would serve later tests
-// with this test's mouse store. Ends it by force only when it does not close in time.
-void EndTrayCompanion()
-{
-    HWND tray = FindWindowW(kTrayWindowClass, nullptr);
-    if (tray == nullptr)
-        return;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tray, &processId);
-    UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
-    PostMessageW(tray, WM_CLOSE, 0, 0);
-    if (process && WaitForSingleObject(process.Get(), 20000) != WAIT_OBJECT_0)
-    {
-        TerminateProcess(process.Get(), 1);
-        (void)WaitForSingleObject(process.Get(), 20000);
-    }
-}
-
 int CountMainWindows()
 {
     int count = 0;
@@ -82,13 +62,11 @@ protected:
             if (WaitForSingleObject(first.process.Get(), 20000) != WAIT_OBJECT_0)
                 TerminateProcess(first.process.Get(), 1);
         }
-        // The program started its tray companion as its window was made; it must not outlive
-        // the test, even when the test ends before the companion's window is up.
-        if (first.process)
-            (void)PumpUntil([] { return FindWindowW(kTrayWindowClass, nullptr) != nullptr; }, kStartWaitRounds);
-        EndTrayCompanion();
     }
 
+    // The program starts its tray companion as its window is made; a companion left running
+    // would serve later tests with this test's mouse store.
+    CTrayCompanionGuard trays;
     TempFolder store;
     Process first;
 };
