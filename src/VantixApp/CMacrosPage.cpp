@@ -51,10 +51,10 @@ constexpr std::array<int32_t, 5> kAlwaysUsable = {
     ItemId::BUTTON_MACRO_RECORD, ItemId::BUTTON_MACRO_ADVANCED,
 };
 // The main window's items that a recording or a preview locks.
-constexpr std::array<int32_t, 8> kLockedWhileBusy = {
-    ItemId::BUTTON_ASSIGNBUTTONS, ItemId::BUTTON_ADJUSTPERFORMANCE, ItemId::BUTTON_MANAGEPROFILES,
-    ItemId::BUTTON_MANAGEMACROS,  ItemId::BUTTON_LIGHTINGMAINTENANCE, ItemId::BUTTON_OK,
-    ItemId::BUTTON_CANCEL,        ItemId::BUTTON_APPLY,
+constexpr std::array<int32_t, 7> kLockedWhileBusy = {
+    ItemId::BUTTON_ASSIGNBUTTONS,       ItemId::BUTTON_ADJUSTPERFORMANCE, ItemId::BUTTON_MANAGEPROFILES,
+    ItemId::BUTTON_MANAGEMACROS,        ItemId::BUTTON_LIGHTINGMAINTENANCE, ItemId::BUTTON_OK,
+    ItemId::BUTTON_CANCEL,
 };
 
 void EnableItem(CGUIItem* item, bool enable)
@@ -215,6 +215,8 @@ void CMacrosPage::SetState(State state)
         EnableItem(Host().Bound(identifier), !busy);
     for (const int32_t identifier : kLockedWhileBusy)
         EnableItem(Host().Bound(identifier), !busy);
+    // Apply is locked while busy too, and otherwise lit only when there is something to apply.
+    EnableItem(Host().Bound(ItemId::BUTTON_APPLY), !busy && Host().HasUnappliedChanges());
     // The default delay is typed only while it is used.
     EnableItem(m_defaultDelay, !busy && m_useDefaultDelay != nullptr && m_useDefaultDelay->IsChecked());
     EnableItem(m_stopButton, busy);

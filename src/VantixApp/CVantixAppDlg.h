@@ -59,6 +59,7 @@ public:
     [[nodiscard]] HWND Window() const override { return Handle(); }
     void RefreshPages() override { RefreshAllPages(); }
     void MarkDirty(TransferFlags mask) override;
+    [[nodiscard]] bool HasUnappliedChanges() const override { return m_dirtyMask != 0; }
     [[nodiscard]] bool IsPageShown(unsigned pageBit) const override;
 
     // Shows the page of the lowest bit set; nothing happens when it is shown already.

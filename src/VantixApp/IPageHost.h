@@ -30,6 +30,8 @@ public:
     virtual void RefreshPages() = 0;
     // Records a change in the dirty mask (see CVantixAppDlg::MarkDirty) and enables Apply.
     virtual void MarkDirty(TransferFlags mask) = 0;
+    // True while changes wait for Apply (the dirty mask is not empty).
+    [[nodiscard]] virtual bool HasUnappliedChanges() const = 0;
     // True when the page of this bit is the one shown.
     [[nodiscard]] virtual bool IsPageShown(unsigned pageBit) const = 0;
     // An item the window bound after loading the layouts (the page table's bindings); null

@@ -139,6 +139,7 @@ TEST_F(MacrosPageTest, ANameTakenInAnotherLetterCaseShowsTheDuplicateWarningAndR
     OpenOnMacros();
     EXPECT_EQ(Page().CurrentState(), State::NoMacro);
     EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_MACRO_DELETE)));
+    EXPECT_FALSE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_APPLY))) << "showing the page changes nothing";
 
     popups.editResult = 1;
     popups.nameAnswer = L"Burst";
