@@ -111,17 +111,6 @@ protected:
         Button(checkBox).SetChecked(!Button(checkBox).IsChecked());
         Click(checkBox);
     }
-    std::wstring TakeWarning()
-    {
-        const std::wstring layout = popups.requests.empty() ? L"" : popups.requests.back().layoutFile;
-        popups.requests.clear();
-        return layout;
-    }
-    void ApplyAndWait()
-    {
-        ASSERT_TRUE(window->Apply());
-        WaitForTransfer();
-    }
     [[nodiscard]] std::vector<MacroEvent> StoredEvents(const std::wstring& name)
     {
         const std::unique_ptr<CVantixConfig> stored = ReadStoredConfig();

@@ -91,6 +91,19 @@ protected:
     {
         ASSERT_TRUE(PumpUntil([this] { return !mouse->IsTransferring(); }));
     }
+    void ApplyAndWait()
+    {
+        ASSERT_TRUE(window->Apply());
+        WaitForTransfer();
+    }
+
+    // The layout of the last pop-up asked for, then forgets the pop-ups.
+    std::wstring TakeWarning()
+    {
+        const std::wstring layout = popups.requests.empty() ? L"" : popups.requests.back().layoutFile;
+        popups.requests.clear();
+        return layout;
+    }
 
     // What the mouse holds now, read by a device object of its own.
     struct Stored

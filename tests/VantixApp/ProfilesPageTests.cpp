@@ -111,18 +111,6 @@ protected:
         const auto found = std::find(names.begin(), names.end(), name);
         return found == names.end() ? -1 : static_cast<int>(found - names.begin());
     }
-    // The layout of the last warning, then forgets the warnings.
-    std::wstring TakeWarning()
-    {
-        const std::wstring layout = popups.requests.empty() ? L"" : popups.requests.back().layoutFile;
-        popups.requests.clear();
-        return layout;
-    }
-    void ApplyAndWait()
-    {
-        ASSERT_TRUE(window->Apply());
-        WaitForTransfer();
-    }
     [[nodiscard]] std::wstring Focus() const { return L"windowfocus --sync " + CXInputScript::XWindowOf(window->Handle()); }
     // xdotool's double click on the name cell of a row.
     [[nodiscard]] std::wstring DoubleClickName(int row) const
