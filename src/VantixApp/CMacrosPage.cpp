@@ -15,6 +15,7 @@
 #include "macro/KeyStroke.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/CDropdownListItem.h"
+#include "skin/win/WindowFocus.h"
 #include "skin/win/CListPanelItem.h"
 #include "skin/win/CTextItem.h"
 #include "vocabulary/ItemIds.h"
@@ -66,7 +67,8 @@ void EnableItem(CGUIItem* item, bool enable)
     const HWND window = item->ItemWindow();
     if (window != nullptr && window != CGUIItem::kNoWindow)
     {
-        EnableWindow(window, enable ? TRUE : FALSE);
+        // Stop and Record disable themselves when clicked: the focus must stay in the window.
+        EnableKeepingFocus(window, enable);
         InvalidateRect(window, nullptr, FALSE);
     }
 }
