@@ -62,8 +62,7 @@ void CAssignPage::RefreshAssignments()
         if (button.box != nullptr)
             ShowButton(button);
     const bool enabled = Host().Config().GetKeysEnabled();
-    if (m_disableKeys != nullptr)
-    {
+    if (m_disableKeys != nullptr) {
         m_disableKeys->SetCaption(enabled ? L"$DisableAll" : L"$EnableAll", 0);
         if (m_disableKeys->IsChecked() == enabled)
             m_disableKeys->SetChecked(!enabled);
@@ -74,8 +73,7 @@ void CAssignPage::ShowButton(const Button& button)
 {
     CDropdownListItem& box = *button.box;
     box.ClearEntries();
-    for (std::wstring& key : m_assigner.Menu(button.number))
-    {
+    for (std::wstring& key : m_assigner.Menu(button.number)) {
         const int32_t code = CButtonAssigner::CodeOfEntry(key);
         box.AddEntry(std::move(key), code == FunctionCode::kMacro     ? m_macros
                                      : code == FunctionCode::kProfile ? m_profiles
@@ -88,8 +86,7 @@ void CAssignPage::ShowButton(const Button& button)
         return;
     const int32_t entryCode = CButtonAssigner::EntryCodeOf(record->functionCode);
     for (size_t index = 0; index < box.EntryCount(); ++index)
-        if (CButtonAssigner::CodeOfEntry(box.EntryText(static_cast<int>(index))) == entryCode)
-        {
+        if (CButtonAssigner::CodeOfEntry(box.EntryText(static_cast<int>(index))) == entryCode) {
             (void)box.SetSelection(static_cast<int>(index),
                                    AssignmentDetail(Host().Config(), *record, LanguageKeyboard()));
             return;
@@ -99,15 +96,13 @@ void CAssignPage::ShowButton(const Button& button)
 void CAssignPage::FillSubmenus()
 {
     CVantixConfig& config = Host().Config();
-    if (m_macros != nullptr)
-    {
+    if (m_macros != nullptr) {
         m_macros->SetEntries({});
         for (uint32_t index = 0; index < config.GetMacroCount(); ++index)
             if (const CMacro* macro = config.GetMacroAt(index))
                 m_macros->AddEntry(macro->GetName());
     }
-    if (m_profiles != nullptr)
-    {
+    if (m_profiles != nullptr) {
         m_profiles->SetEntries({});
         for (uint32_t index = 0; index < config.GetProfileCount(); ++index)
             if (const IMouseProfile* profile = config.GetProfileAt(index))
@@ -147,12 +142,9 @@ void CAssignPage::OnEntryChosen(const Button& button, int entry)
     const int32_t code = CButtonAssigner::CodeOfEntry(button.box->EntryText(entry));
     if (code == FunctionCode::kUnassigned)
         return;
-    if (code == FunctionCode::kSingleKey)
-    {
+    if (code == FunctionCode::kSingleKey) {
         AssignSingleKey(button);
-    }
-    else if (const std::optional<AssignmentInfo> record = m_assigner.RecordFor(code, button.box->SecondText()))
-    {
+    } else if (const std::optional<AssignmentInfo> record = m_assigner.RecordFor(code, button.box->SecondText())) {
         (void)Accepted(m_assigner.Assign(button.number, *record));
     }
     RefreshAssignments();
@@ -194,8 +186,7 @@ void CAssignPage::ToggleKeys()
 
 void CAssignPage::OnItemCommand(int32_t identifier)
 {
-    switch (identifier)
-    {
+    switch (identifier) {
     case ItemId::BUTTON_KEYASSIGN_123NUM_123: SelectKeySet(CButtonAssigner::KeySet::Digits); break;
     case ItemId::BUTTON_KEYASSIGN_123NUM_NUM: SelectKeySet(CButtonAssigner::KeySet::NumPad); break;
     case ItemId::BUTTON_DISABLE_KEYS: ToggleKeys(); break;

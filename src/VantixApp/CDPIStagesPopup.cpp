@@ -51,8 +51,7 @@ void CDPIStagesPopup::BindItems()
 {
     for (size_t index = 0; index < m_tiles.size(); ++index)
         m_tiles[index] = Items().Find<CDPIStageWindow>(kTileIds[index], ItemKind::DpiStageWindow);
-    for (size_t axis = 0; axis < m_sliders.size(); ++axis)
-    {
+    for (size_t axis = 0; axis < m_sliders.size(); ++axis) {
         m_sliders[axis] = Items().Find<CSliderHMulti>(kSliderIds[axis], ItemKind::MultiSlider);
         m_tracks[axis] = Items().Find<CGUIItem>(kTrackIds[axis], ItemKind::BitmapItem);
         if (m_sliders[axis] != nullptr)
@@ -78,8 +77,7 @@ void CDPIStagesPopup::ShowSliders()
     const bool separate = current >= 0 && m_stages.At(static_cast<size_t>(current)).separate;
     if (m_separate != nullptr && m_separate->IsChecked() != separate)
         m_separate->SetChecked(separate);
-    for (size_t axis = 0; axis < m_sliders.size(); ++axis)
-    {
+    for (size_t axis = 0; axis < m_sliders.size(); ++axis) {
         const bool shown = (axis == 0) != separate;
         if (m_tracks[axis] != nullptr)
             m_tracks[axis]->ShowItem(shown);
@@ -95,8 +93,7 @@ void CDPIStagesPopup::ShowSliders()
 
 void CDPIStagesPopup::FillTiles()
 {
-    for (size_t index = 0; index < m_tiles.size() && index < m_stages.Size(); ++index)
-    {
+    for (size_t index = 0; index < m_tiles.size() && index < m_stages.Size(); ++index) {
         CDPIStageWindow* tile = m_tiles[index];
         if (tile == nullptr)
             continue;
@@ -111,8 +108,7 @@ void CDPIStagesPopup::FillTiles()
 
 void CDPIStagesPopup::OnItemCommand(int32_t identifier)
 {
-    switch (identifier)
-    {
+    switch (identifier) {
     case ItemId::BUTTON_DPISTAGES_DEC: m_stages.ChangeActiveCount(-1); ShowStages(); break;
     case ItemId::BUTTON_DPISTAGES_INC: m_stages.ChangeActiveCount(+1); ShowStages(); break;
     case ItemId::BUTTON_ENABLEXY_POPUP: OnSeparateToggled(); break;
@@ -124,8 +120,7 @@ void CDPIStagesPopup::OnItemCommand(int32_t identifier)
 
 LRESULT CDPIStagesPopup::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case Notification::kStageSelected: OnTileSelected(static_cast<int32_t>(lParam)); return 0;
     case Notification::kSliderMoved:
         OnSliderMoved(static_cast<int32_t>(wParam), static_cast<int32_t>(lParam));
@@ -137,8 +132,7 @@ LRESULT CDPIStagesPopup::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lPar
 void CDPIStagesPopup::OnTileSelected(int32_t identifier)
 {
     for (size_t index = 0; index < m_tiles.size(); ++index)
-        if (m_tiles[index] != nullptr && kTileIds[index] == identifier && m_stages.Select(index))
-        {
+        if (m_tiles[index] != nullptr && kTileIds[index] == identifier && m_stages.Select(index)) {
             ShowStages();
             return;
         }
@@ -147,8 +141,7 @@ void CDPIStagesPopup::OnTileSelected(int32_t identifier)
 void CDPIStagesPopup::OnSliderMoved(int32_t position, int32_t thumb)
 {
     for (size_t axis = 0; axis < kThumbIds.size(); ++axis)
-        if (kThumbIds[axis] == thumb)
-        {
+        if (kThumbIds[axis] == thumb) {
             m_stages.SetCurrentValue(static_cast<Axis>(axis), m_stages.ValueOfPosition(position));
             FillTiles();
             return;

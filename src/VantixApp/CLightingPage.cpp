@@ -17,8 +17,7 @@ constexpr std::array<int32_t, 2> kCommands = {ItemId::GLOW_LEDON, ItemId::GLOW_L
 
 }  // namespace
 
-CLightingPage::CLightingPage(IPageHost& host, const Items& items)
-    : CPageBase(host, kCommands, {}), m_items(items)
+CLightingPage::CLightingPage(IPageHost& host, const Items& items) : CPageBase(host, kCommands, {}), m_items(items)
 {
     if (m_items.firmwareVersion != nullptr)
         m_firmwareLabel = m_items.firmwareVersion->Text();

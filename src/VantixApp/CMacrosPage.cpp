@@ -65,8 +65,7 @@ void EnableItem(CGUIItem* item, bool enable)
     if (auto* box = dynamic_cast<CDropdownListItem*>(item))
         box->SetDisabled(!enable);
     const HWND window = item->ItemWindow();
-    if (window != nullptr && window != CGUIItem::kNoWindow)
-    {
+    if (window != nullptr && window != CGUIItem::kNoWindow) {
         // Stop and Record disable themselves when clicked: the focus must stay in the window.
         EnableKeepingFocus(window, enable);
         InvalidateRect(window, nullptr, FALSE);
@@ -102,8 +101,7 @@ CMacrosPage::CMacrosPage(IPageHost& host) : CPageBase(host, kCommands, kNotifica
     if (m_display != nullptr)
         m_display->SetOptionPanels(host.BoundAs<CListPanelItem>(ItemId::LISTPANEL_MACROOPTIONS),
                                    host.BoundAs<CListPanelItem>(ItemId::LISTPANEL_MACROOPTIONS2));
-    if (m_defaultDelay != nullptr)
-    {
+    if (m_defaultDelay != nullptr) {
         (void)m_defaultDelay->SetNumeric(0, CMacroRecorder::kMaxDelay);
         m_defaultDelay->SetText(kDefaultDelayText);
     }
@@ -128,8 +126,7 @@ std::wstring CMacrosPage::MacroFilter()
 std::vector<MacroEvent> CMacrosPage::CommandEvents(const std::wstring& name)
 {
     const CPredefinedMacroList& commands = CPredefinedMacroList::Instance();
-    for (int number = 1; number <= 17; ++number)
-    {
+    for (int number = 1; number <= 17; ++number) {
         if (!name.empty() && NameKeys::FunctionNameKey(CPredefinedMacroList::FunctionCode(number)) == name)
             return commands.Events(number);
     }
@@ -226,14 +223,12 @@ void CMacrosPage::SetState(State state)
         m_stopButton->SetToolTip(L"$StopRecordingMacroEvents");
     // One of the two event lists shows, and only while the page does.
     const bool shown = Host().IsPageShown(PageBit::kMacros);
-    if (m_display != nullptr)
-    {
+    if (m_display != nullptr) {
         m_display->Recorder().SetLocked(busy && state != State::Recording);
         m_display->ShowItem(shown && state != State::Previewing);
         EnableItem(m_display, state != State::Previewing);
     }
-    if (m_preview != nullptr)
-    {
+    if (m_preview != nullptr) {
         m_preview->ShowItem(shown && state == State::Previewing);
         EnableItem(m_preview, state == State::Previewing);
     }
@@ -243,8 +238,7 @@ void CMacrosPage::SetState(State state)
 
 void CMacrosPage::OnItemCommand(int32_t identifier)
 {
-    switch (identifier)
-    {
+    switch (identifier) {
     case ItemId::BUTTON_MACRO_CREATE: Create(); break;
     case ItemId::BUTTON_MACRO_RECORD: Record(); break;
     case ItemId::BUTTON_MACRO_RECORD_STOP: Stop(); break;
@@ -271,25 +265,21 @@ void CMacrosPage::OnItemCommand(int32_t identifier)
 
 void CMacrosPage::OnNotification(const PageNotification& notification)
 {
-    switch (notification.message)
-    {
+    switch (notification.message) {
     case Notification::kEntryChosen:
-        if (m_macroList != nullptr && notification.sender == m_macroList && !IsRecording())
-        {
+        if (m_macroList != nullptr && notification.sender == m_macroList && !IsRecording()) {
             ShowMacro(CurrentMacro());
             SetState(CurrentMacro() != nullptr ? State::Idle : State::NoMacro);
         }
         break;
     case Notification::kMacroEventsEdited:
-        if (m_display != nullptr && notification.sender == m_display && m_state == State::Idle)
-        {
+        if (m_display != nullptr && notification.sender == m_display && m_state == State::Idle) {
             StoreEvents();
             Host().MarkDirty(kMacrosChanged);
         }
         break;
     case Notification::kMacroEventEdit:
-        if (m_display != nullptr && static_cast<int32_t>(notification.lParam) == m_display->Identifier())
-        {
+        if (m_display != nullptr && static_cast<int32_t>(notification.lParam) == m_display->Identifier()) {
             EditKeyStep();
             Host().MarkDirty(kMacrosChanged);
         }
@@ -319,8 +309,7 @@ void CMacrosPage::Create()
     if (Host().Popups().ShowNameEntry(Host().Window(), kNamePopup, L"", name) != IDOK || name.empty())
         return;
     const CMacroRules::Result made = m_rules.Create(name);
-    if (made.outcome == CMacroRules::Outcome::DuplicateName)
-    {
+    if (made.outcome == CMacroRules::Outcome::DuplicateName) {
         (void)Warn(kDuplicatePopup, made.macro != nullptr ? made.macro->GetName() : name);
         return;
     }
@@ -337,27 +326,23 @@ std::optional<int32_t> CMacrosPage::TypedDefaultDelay() const
 
 void CMacrosPage::Record()
 {
-    if (m_state == State::NoMacro || CurrentMacro() == nullptr)
-    {
+    if (m_state == State::NoMacro || CurrentMacro() == nullptr) {
         Create();
         return;
     }
     if (m_display == nullptr)
         return;
     CMacroRecorder& recorder = m_display->Recorder();
-    if (recorder.UseDefaultDelay())
-    {
+    if (recorder.UseDefaultDelay()) {
         const std::optional<int32_t> delay = TypedDefaultDelay();
-        if (!delay)
-        {
+        if (!delay) {
             (void)Warn(kDefaultDelayPopup);
             return;
         }
         recorder.SetDefaultDelay(*delay);
     }
     recorder.SetLocked(false);
-    if (m_display->ToggleRecording())
-    {
+    if (m_display->ToggleRecording()) {
         if (m_stopButton != nullptr)
             m_display->SetCaptureWindow(m_stopButton->ItemWindow());
         SetState(State::Recording);
@@ -425,8 +410,7 @@ void CMacrosPage::SetIgnoreDelays()
         return;
     const bool on = m_ignoreDelays->IsChecked();
     m_display->Recorder().SetNoDelays(on);
-    if (on && m_useDefaultDelay != nullptr && m_useDefaultDelay->IsChecked())
-    {
+    if (on && m_useDefaultDelay != nullptr && m_useDefaultDelay->IsChecked()) {
         m_useDefaultDelay->SetChecked(false);
         EnableItem(m_defaultDelay, false);
     }
@@ -447,8 +431,7 @@ void CMacrosPage::OnDefaultDelayEdited()
 {
     if (m_display == nullptr || !m_display->Recorder().UseDefaultDelay())
         return;
-    if (const std::optional<int32_t> delay = TypedDefaultDelay())
-    {
+    if (const std::optional<int32_t> delay = TypedDefaultDelay()) {
         m_display->Recorder().SetDefaultDelay(*delay);
         return;
     }
@@ -545,8 +528,7 @@ void CMacrosPage::Export()
     CMacro* macro = CurrentMacro();
     if (macro == nullptr)
         return;
-    if (!Host().Device().HasMacro(macro))
-    {
+    if (!Host().Device().HasMacro(macro)) {
         (void)Warn(kExportWarningPopup, macro->GetName());
         return;
     }
@@ -566,8 +548,7 @@ void CMacrosPage::Import()
     if (!path || path->size() <= request.fileName.size())
         return;
     const std::wstring shown = m_macroList != nullptr ? m_macroList->CurrentText() : std::wstring();
-    if (!Host().Device().ImportMacro(*path, &Host().Config()))
-    {
+    if (!Host().Device().ImportMacro(*path, &Host().Config())) {
         // Not a macro file, a damaged or cut-short one: the service took nothing.
         (void)Warn(kImportFailedPopup);
         return;

@@ -60,9 +60,8 @@ void Show(CGUIItem* item, bool shown)
 CPerformancePage::CPerformancePage(IPageHost& host, const Items& items)
     : CPageBase(host, kCommands, kNotifications), m_items(items), m_sensitivity(host.Config())
 {
-    for (const auto& [set, resolution] : {std::pair{&m_items.set800, kLowResolution},
-                                          std::pair{&m_items.set1800, kHighResolution}})
-    {
+    for (const auto& [set, resolution] :
+         {std::pair{&m_items.set800, kLowResolution}, std::pair{&m_items.set1800, kHighResolution}}) {
         const int32_t last = CSensitivitySettings::Positions(*CSensitivitySettings::RangeOf(resolution));
         for (CGUIItem* slider : {set->combined, set->x, set->y})
             SetRange(slider, 1, last);
@@ -100,8 +99,7 @@ void CPerformancePage::OnMouseRead()
     // as the mouse has rates. The mouse lists report intervals in milliseconds: shown as they
     // are, 1 ms would read "1 Hz" on the 125 Hz button; each button shows its own choice's rate.
     const uint32_t count = Host().Device().GetPollingRateCount();
-    for (uint32_t index = 0; index < count && index < kRateButtons.size(); ++index)
-    {
+    for (uint32_t index = 0; index < count && index < kRateButtons.size(); ++index) {
         CBitmapBtn* button = Button(kRateButtons[index]);
         const std::optional<uint32_t> interval = DeviceTranslation::IntervalForChoice(static_cast<int32_t>(index));
         if (button == nullptr || !interval || *interval == 0)
@@ -128,8 +126,7 @@ void CPerformancePage::PlaceSliders() const
     PlaceThumb(set.x, m_sensitivity.PositionOf(Axis::X));
     PlaceThumb(set.y, m_sensitivity.PositionOf(Axis::Y));
     CVantixConfig& config = Host().Config();
-    for (CGUIItem* slider : {m_items.acceleration, m_items.accelerationDisabled})
-    {
+    for (CGUIItem* slider : {m_items.acceleration, m_items.accelerationDisabled}) {
         SetRange(slider, config.GetAccelerationMin(), config.GetAccelerationMax());
         PlaceThumb(slider, config.GetAccelerationLevel());
     }
@@ -150,8 +147,7 @@ void CPerformancePage::ShowButtons() const
 
 void CPerformancePage::OnItemCommand(int32_t identifier)
 {
-    switch (identifier)
-    {
+    switch (identifier) {
     case ItemId::BUTTON_DPI1: ChooseResolution(kLowResolution); break;
     case ItemId::BUTTON_DPI2: ChooseResolution(kHighResolution); break;
     case ItemId::BUTTON_RATE1: ChoosePollingRate(0); break;
@@ -160,8 +156,7 @@ void CPerformancePage::OnItemCommand(int32_t identifier)
     case ItemId::BUTTON_ENABLEXY: ToggleSeparate(); break;
     case ItemId::BUTTON_ENABLEACCELERATION: ToggleAcceleration(); break;
     case ItemId::BUTTON_SENSITIVITY_STAGES: EditStages(); break;
-    case ItemId::BUTTON_ENABLE_DPI_OSD:
-    {
+    case ItemId::BUTTON_ENABLE_DPI_OSD: {
         const CBitmapBtn* button = Button(identifier);
         Host().Config().SetDpiOsd(button != nullptr && button->IsChecked());
         Host().MarkDirty(TransferFlag::kProfileParts);
@@ -210,8 +205,7 @@ void CPerformancePage::EditStages()
     CVantixConfig& config = Host().Config();
     CDpiStageList stages = CDpiStageList::FromConfig(config);
     const int32_t before = config.GetResolution();
-    if (Host().Popups().ShowDpiStages(Host().Window(), stages) == 1 && stages.StoreInto(config))
-    {
+    if (Host().Popups().ShowDpiStages(Host().Window(), stages) == 1 && stages.StoreInto(config)) {
         // The current stage becomes the resolution. A stage at a resolution the mouse does not
         // offer (1200) leaves the resolution as it was; a new one takes its range, as its button
         // would, rather than keep a sensitivity the range no longer holds.
@@ -242,8 +236,7 @@ void CPerformancePage::OnNotification(const PageNotification& notification)
 
 void CPerformancePage::OnSliderMoved(int32_t position, int32_t thumb)
 {
-    switch (thumb)
-    {
+    switch (thumb) {
     case ItemId::SLIDER_DPI_MULTI_STAGE1: m_sensitivity.SetFromPosition(Axis::Both, position); break;
     case ItemId::SLIDER_DPI_MULTI_X_STAGE1: m_sensitivity.SetFromPosition(Axis::X, position); break;
     case ItemId::SLIDER_DPI_MULTI_Y_STAGE1: m_sensitivity.SetFromPosition(Axis::Y, position); break;

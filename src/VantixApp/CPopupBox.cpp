@@ -11,8 +11,7 @@ CPopupBox::CPopupBox(std::wstring layoutFile, int templateId, HWND owner)
 bool CPopupBox::OnInitDialog()
 {
     const bool result = CGUIPanel::OnInitDialog();
-    if (PreventingProblem())
-    {
+    if (PreventingProblem()) {
         EndModal(kNotMade);
         return result;
     }
@@ -32,13 +31,11 @@ CTextItem* CPopupBox::BindHeading(const std::wstring& appendText)
 void CPopupBox::OnCommand(HWND control, WORD notification, WORD identifier)
 {
     const CGUIItem* item = control != nullptr ? Items().FindByWindow(control) : nullptr;
-    if (item == nullptr)
-    {
+    if (item == nullptr) {
         CGUIPanel::OnCommand(control, notification, identifier);
         return;
     }
-    switch (item->Identifier())
-    {
+    switch (item->Identifier()) {
     case ItemId::BUTTON_POPUP_OK: OnOkButton(); break;
     case ItemId::BUTTON_POPUP_CANCEL: OnCancelButton(); break;
     default: OnItemCommand(item->Identifier()); break;

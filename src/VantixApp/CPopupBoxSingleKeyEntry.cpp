@@ -26,8 +26,7 @@ bool CPopupBoxSingleKeyEntry::OnInitDialog()
 
 void CPopupBoxSingleKeyEntry::OnOkButton()
 {
-    if (m_field != nullptr && !m_field->Key().name.empty())
-    {
+    if (m_field != nullptr && !m_field->Key().name.empty()) {
         const KeyStroke& pressed = m_field->Key();
         m_key.scanCode = pressed.scanCode;
         m_key.virtualKey = pressed.virtualKey;

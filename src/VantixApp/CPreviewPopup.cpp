@@ -29,8 +29,7 @@ void CPreviewPopup::BindItems()
 {
     const CLanguageSet& languages = CSkinEnvironment::Instance().Languages();
     const CWinKeyboardPlatform keyboard = LanguageKeyboard();
-    for (size_t index = 0; index < kButtons.size(); ++index)
-    {
+    for (size_t index = 0; index < kButtons.size(); ++index) {
         const AssignmentInfo info = m_profile.GetButtonAssignment(kButtons[index]);
         std::wstring line = languages.ShowText(NameKeys::FunctionNameKey(info.functionCode));
         const std::wstring detail = AssignmentDetail(m_config, info, keyboard);
@@ -57,8 +56,7 @@ void CPreviewPopup::OnItemCommand(int32_t identifier)
 
 LRESULT CPreviewPopup::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == Notification::kEntryChosen)
-    {
+    if (message == Notification::kEntryChosen) {
         ShowGroup(static_cast<int>(wParam));
         return 0;
     }

@@ -53,8 +53,7 @@ CProfilesPage::CProfilesPage(IPageHost& host)
     m_profileOsd = host.BoundAs<CBitmapBtn>(ItemId::BUTTON_ENABLE_PROFILE_OSD);
     m_profileInfo = host.BoundAs<CTextItem>(ItemId::TEXT_PROFILEINFO);
     m_profileName = host.BoundAs<CTextItem>(ItemId::TEXT_PROFILENAME);
-    if (m_list != nullptr)
-    {
+    if (m_list != nullptr) {
         m_list->SetOptionPanel(m_options);
         // Programs are chosen through the window's file dialogs, which tests answer.
         m_list->SetProgramChooser([&host](HWND owner) {
@@ -64,8 +63,7 @@ CProfilesPage::CProfilesPage(IPageHost& host)
             return host.FileDialogs().ChooseFileToOpen(request);
         });
     }
-    if (m_profileInfo != nullptr)
-    {
+    if (m_profileInfo != nullptr) {
         const std::wstring heading = CSkinEnvironment::Instance().Languages().ShowText(m_profileInfo->Text());
         m_profileInfo->SetText(heading + L": ");
     }
@@ -88,8 +86,7 @@ void CProfilesPage::Refresh()
 {
     RefreshList();
     RefreshSelector();
-    if (m_profileOsd != nullptr)
-    {
+    if (m_profileOsd != nullptr) {
         const bool on = Host().Config().GetProfileOsd();
         if (m_profileOsd->IsChecked() != on)
             m_profileOsd->SetChecked(on);
@@ -101,12 +98,10 @@ void CProfilesPage::RefreshList()
     CVantixConfig& config = Host().Config();
     const IMouseProfile* active = config.GetActiveProfile();
     int activeRow = 0;
-    if (m_list != nullptr)
-    {
+    if (m_list != nullptr) {
         const CXListCtrl::Colours& colours = m_list->GetColours();
         m_list->DeleteAllRows();
-        for (uint32_t index = 0; index < config.GetProfileCount(); ++index)
-        {
+        for (uint32_t index = 0; index < config.GetProfileCount(); ++index) {
             const IMouseProfile* profile = config.GetProfileAt(index);
             const int row = m_list->InsertRow(static_cast<int>(index), colours.text, colours.background,
                                               colours.highlightText, colours.highlightBackground);
@@ -121,8 +116,7 @@ void CProfilesPage::RefreshList()
             if (profile == active)
                 activeRow = row;
         }
-        if (active != nullptr)
-        {
+        if (active != nullptr) {
             (void)m_list->SetCheck(kActiveColumn, static_cast<int32_t>(activeRow), 1);
             m_list->MarkRow(activeRow, colours.background, colours.highlightBackground);
         }
@@ -139,8 +133,7 @@ void CProfilesPage::RefreshSelector()
     CVantixConfig& config = Host().Config();
     m_selector->ClearEntries();
     int activeIndex = 0;
-    for (uint32_t index = 0; index < config.GetProfileCount(); ++index)
-    {
+    for (uint32_t index = 0; index < config.GetProfileCount(); ++index) {
         const IMouseProfile* profile = config.GetProfileAt(index);
         (void)m_selector->AddEntry(profile->GetName());
         if (profile == config.GetActiveProfile())
@@ -179,8 +172,7 @@ int32_t CProfilesPage::ColumnPosition(int32_t column) const
 
 void CProfilesPage::OnItemCommand(int32_t identifier)
 {
-    if (identifier == ItemId::BUTTON_ENABLE_PROFILE_OSD)
-    {
+    if (identifier == ItemId::BUTTON_ENABLE_PROFILE_OSD) {
         if (m_profileOsd != nullptr)
             Host().Config().SetProfileOsdAll(m_profileOsd->IsChecked());
         Host().MarkDirty(kProfilesChanged);
@@ -188,8 +180,7 @@ void CProfilesPage::OnItemCommand(int32_t identifier)
     }
     if (!Host().IsPageShown(PageBit::kProfiles))
         return;
-    switch (identifier)
-    {
+    switch (identifier) {
     case ItemId::BUTTON_NEWPROFILE: NewProfile(); break;
     case ItemId::BUTTON_IMPORTPROFILE: ImportProfile(); break;
     case ItemId::BUTTON_EXPORTPROFILE:
@@ -203,15 +194,13 @@ void CProfilesPage::OnItemCommand(int32_t identifier)
 
 void CProfilesPage::OnNotification(const PageNotification& notification)
 {
-    if (notification.message == Notification::kEntryChosen)
-    {
+    if (notification.message == Notification::kEntryChosen) {
         // Only the profile selector's choices; the other drop-downs belong to other pages.
         if (m_selector == nullptr || notification.sender != m_selector)
             return;
         IMouseProfile* chosen =
             Host().Config().FindProfileByName(m_selector->EntryText(static_cast<int>(notification.wParam)));
-        if (chosen != nullptr && chosen != Host().Config().GetActiveProfile())
-        {
+        if (chosen != nullptr && chosen != Host().Config().GetActiveProfile()) {
             SwitchTo(chosen);
             Host().MarkDirty(kProfilesChanged);
         }
@@ -219,13 +208,11 @@ void CProfilesPage::OnNotification(const PageNotification& notification)
     }
     if (m_list == nullptr || notification.sender != m_list)
         return;
-    if (const auto* check = notification.RecordAs<ListCellCheck>())
-    {
+    if (const auto* check = notification.RecordAs<ListCellCheck>()) {
         OnCheck(*check);
         return;
     }
-    if (const auto* row = notification.RecordAs<ListRow>())
-    {
+    if (const auto* row = notification.RecordAs<ListRow>()) {
         PrepareOptions(row->row < 0 ? m_list->GetSelectedRowKey() : row->row);
         return;
     }
@@ -233,11 +220,10 @@ void CProfilesPage::OnNotification(const PageNotification& notification)
     if (cell == nullptr)
         return;
     const std::wstring text = cell->text != nullptr ? cell->text : L"";
-    switch (notification.message)
-    {
+    switch (notification.message) {
     case Notification::kProfileCellOpened:
-        if (IMouseProfile* profile = ProfileOfRow(cell->row); profile != nullptr && profile != Host().Config().GetActiveProfile())
-        {
+        if (IMouseProfile* profile = ProfileOfRow(cell->row);
+            profile != nullptr && profile != Host().Config().GetActiveProfile()) {
             SwitchTo(profile);
             Host().MarkDirty(kProfilesChanged);
         }
@@ -247,8 +233,7 @@ void CProfilesPage::OnNotification(const PageNotification& notification)
             RenameInPlace(cell->row, text);
         break;
     case Notification::kProfileProgramChosen:
-        if (IMouseProfile* profile = ProfileOfRow(cell->row))
-        {
+        if (IMouseProfile* profile = ProfileOfRow(cell->row)) {
             Host().Config().SetProgramPath(profile, text);
             Host().MarkDirty(kProfilesChanged);
         }
@@ -266,11 +251,9 @@ void CProfilesPage::OnCheck(const ListCellCheck& check)
         return;
     if (check.column == ColumnPosition(kActiveColumn) && on)
         SwitchTo(profile);
-    else if (check.column == ColumnPosition(kAutoSwitchColumn))
-    {
+    else if (check.column == ColumnPosition(kAutoSwitchColumn)) {
         const CProfileRules::Result result = m_rules.SetAutoSwitch(profile, on);
-        if (result.outcome == Outcome::NoProgram)
-        {
+        if (result.outcome == Outcome::NoProgram) {
             (void)Warn(kNoProgramPopup, result.name);
             (void)m_list->SetCheck(kAutoSwitchColumn, check.row, 0);
         }
@@ -297,12 +280,10 @@ void CProfilesPage::OnOption(int32_t key, const std::wstring& option)
         NewProfile();
     else if (option == L"$Rename")
         RenameProfile(profile);
-    else if (option == L"$Preview")
-    {
+    else if (option == L"$Preview") {
         if (profile != nullptr)
             (void)Host().Popups().ShowPreview(Host().Window(), *profile, Host().Config());
-    }
-    else if (option == L"$Copy")
+    } else if (option == L"$Copy")
         CopyProfile(profile);
     else if (option == L"$Delete")
         DeleteProfile(profile);
@@ -328,8 +309,7 @@ INT_PTR CProfilesPage::Warn(const wchar_t* layoutFile, const std::wstring& name,
 
 bool CProfilesPage::Accepted(const CProfileRules::Result& result, const wchar_t* limitKey)
 {
-    switch (result.outcome)
-    {
+    switch (result.outcome) {
     case Outcome::Done: return true;
     case Outcome::LimitReached: (void)Warn(kLimitPopup, L"", limitKey); break;
     case Outcome::DuplicateName: (void)Warn(kDuplicatePopup, result.name); break;
@@ -343,8 +323,7 @@ bool CProfilesPage::Accepted(const CProfileRules::Result& result, const wchar_t*
 
 void CProfilesPage::NewProfile()
 {
-    if (m_rules.IsFull())
-    {
+    if (m_rules.IsFull()) {
         (void)Warn(kLimitPopup, L"", L"$CreateProfile");
         return;
     }
@@ -369,13 +348,11 @@ void CProfilesPage::RenameInPlace(int32_t key, const std::wstring& name)
     IMouseProfile* profile = ProfileOfRow(key);
     if (profile == nullptr)
         return;
-    if (Accepted(m_rules.Rename(profile, name), L""))
-    {
+    if (Accepted(m_rules.Rename(profile, name), L"")) {
         RefreshList();
         RefreshSelector();
         Host().MarkDirty(kProfilesChanged);
-    }
-    else
+    } else
         (void)m_list->SetCellText(kNameColumn, key, profile->GetName());
 }
 
@@ -420,8 +397,7 @@ void CProfilesPage::ExportProfile(IMouseProfile* profile)
 {
     if (profile == nullptr)
         return;
-    if (!Host().Device().HasProfile(profile))
-    {
+    if (!Host().Device().HasProfile(profile)) {
         (void)Warn(kExportWarningPopup, profile->GetName());
         return;
     }
@@ -437,13 +413,11 @@ void CProfilesPage::ExportProfile(IMouseProfile* profile)
 void CProfilesPage::ImportProfile()
 {
     CVantixConfig& config = Host().Config();
-    if (m_rules.IsFull())
-    {
+    if (m_rules.IsFull()) {
         (void)Warn(kLimitPopup, L"", L"$ImportProfile");
         return;
     }
-    if (config.GetProfileCount() != Host().Device().GetProfileCount())
-    {
+    if (config.GetProfileCount() != Host().Device().GetProfileCount()) {
         (void)Warn(kImportWarningPopup, L"", L"$ImportProfile");
         return;
     }
@@ -451,8 +425,7 @@ void CProfilesPage::ImportProfile()
     const std::optional<std::wstring> path = Host().FileDialogs().ChooseFileToOpen(request);
     if (!path || path->size() <= request.fileName.size())
         return;
-    if (!Host().Device().ImportProfile(*path, &config))
-    {
+    if (!Host().Device().ImportProfile(*path, &config)) {
         // Not a profile file, a damaged or newer one: the service took nothing.
         (void)Warn(kImportFailedPopup, L"");
         return;

@@ -99,8 +99,7 @@ bool CVantixApp::ActivateRunningCopy(DWORD waitMs)
 {
     // The first copy may still be starting: its window comes a moment after its token.
     const ULONGLONG end = GetTickCount64() + waitMs;
-    while (!ActivateRunningCopy())
-    {
+    while (!ActivateRunningCopy()) {
         if (GetTickCount64() >= end)
             return false;
         (void)MsgWaitForMultipleObjects(0, nullptr, FALSE, kWindowPollMs, QS_ALLINPUT);
@@ -156,8 +155,7 @@ std::optional<LayoutProblem> CVantixApp::PrepareSkin(const std::wstring& directo
     std::vector<LayoutProblem> problems = CLayoutLoader::Load(L"Language.xml", languageItems, nullptr);
     // The English texts stand in for every key another language lacks, so they are read even
     // when Language.xml could not name them.
-    if (skin.Languages().Fallback() == nullptr)
-    {
+    if (skin.Languages().Fallback() == nullptr) {
         std::vector<LayoutProblem> english = CLayoutLoader::LoadText(kEnglishOnly, languageItems, nullptr);
         problems.insert(problems.end(), english.begin(), english.end());
     }

@@ -68,8 +68,7 @@ void CVantixAppDlg::SetFileDialogs(IFileDialogs* dialogs) noexcept
 bool CVantixAppDlg::OnInitDialog()
 {
     CGUIPanel::OnInitDialog();
-    if (const auto problem = PreventingProblem())
-    {
+    if (const auto problem = PreventingProblem()) {
         Fail(LayoutFaults::Describe(*problem));
         return true;
     }
@@ -132,11 +131,9 @@ void CVantixAppDlg::SetTitle()
 
 bool CVantixAppDlg::LoadPages()
 {
-    for (size_t index = 0; index < Pages().size(); ++index)
-    {
+    for (size_t index = 0; index < Pages().size(); ++index) {
         const auto problems = CLayoutLoader::Load(Pages()[index].layoutFile, m_pages[index], Handle());
-        if (const auto problem = LayoutFaults::FirstPreventing(problems))
-        {
+        if (const auto problem = LayoutFaults::FirstPreventing(problems)) {
             Fail(LayoutFaults::Describe(*problem));
             return false;
         }
@@ -154,8 +151,7 @@ void CVantixAppDlg::BindItems()
 
 void CVantixAppDlg::Bind(std::span<const ItemBinding> bindings, const CItemList& list)
 {
-    for (const ItemBinding& binding : bindings)
-    {
+    for (const ItemBinding& binding : bindings) {
         CGUIItem* item = list.FindById(binding.identifier);
         m_bound[binding.identifier] = item != nullptr && item->Kind() == binding.kind ? item : nullptr;
     }
@@ -169,8 +165,7 @@ CGUIItem* CVantixAppDlg::Bound(int32_t identifier) const noexcept
 
 void CVantixAppDlg::CreatePages()
 {
-    for (size_t index = 0; index < Pages().size(); ++index)
-    {
+    for (size_t index = 0; index < Pages().size(); ++index) {
         const PageFactory make = Pages()[index].makeBehaviour;
         m_behaviours[index] = make != nullptr ? make(*this) : nullptr;
     }
@@ -195,8 +190,7 @@ void CVantixAppDlg::ReadFromDevice()
     const bool complete = m_device->Transfer(m_config, TransferDirection::Read, TransferFlag::kAll);
     if (m_config->GetActiveProfile() == nullptr && m_config->GetProfileAt(0) != nullptr)
         m_config->SetActiveProfile(m_config->GetProfileAt(0));
-    if (m_config->GetActiveProfile() == nullptr)
-    {
+    if (m_config->GetActiveProfile() == nullptr) {
         StartDeviceMissingTimer(kMissingAtStartDelayMs);
         return;
     }
@@ -254,8 +248,7 @@ void CVantixAppDlg::ShowPage(unsigned pageBits)
     if (index < 0)
         return;
     const unsigned pageBit = 1u << index;
-    if (m_currentPage == &m_pages[static_cast<size_t>(index)])
-    {
+    if (m_currentPage == &m_pages[static_cast<size_t>(index)]) {
         // A press on the shown page's tab has toggled that tab off: only its look comes back.
         SelectTabs(pageBit);
         return;
@@ -276,8 +269,7 @@ void CVantixAppDlg::SelectTabs(unsigned pageBit)
     const auto shown =
         std::find_if(Pages().begin(), Pages().end(), [pageBit](const PageEntry& page) { return page.bit == pageBit; });
     const int32_t selectedTab = shown != Pages().end() ? shown->tab : -1;
-    for (const PageEntry& page : Pages())
-    {
+    for (const PageEntry& page : Pages()) {
         auto* button = BoundAs<CBitmapBtn>(page.tab);
         const bool selected = page.tab == selectedTab;
         if (button != nullptr && button->IsChecked() != selected)
@@ -313,8 +305,7 @@ bool CVantixAppDlg::Apply()
 {
     if (m_device->IsTransferring())
         return false;
-    if (m_device->Transfer(m_config, TransferDirection::Write, m_dirtyMask))
-    {
+    if (m_device->Transfer(m_config, TransferDirection::Write, m_dirtyMask)) {
         // Polled, not waited for: the window stays responsive while the mouse is written.
         m_watchingTransfer = SetTimer(Handle(), kTransferTimer, kTransferPollMs, nullptr) != 0;
         return true;
@@ -343,20 +334,17 @@ void CVantixAppDlg::OnPaint()
 
 void CVantixAppDlg::OnTimer(UINT_PTR timer)
 {
-    if (timer == kPaintedTimer)
-    {
+    if (timer == kPaintedTimer) {
         KillTimer(Handle(), kPaintedTimer);
         OutputDebugStringW(kPaintedTrace);
         return;
     }
-    if (timer == kTransferTimer)
-    {
+    if (timer == kTransferTimer) {
         if (m_watchingTransfer && !m_device->IsTransferring())
             OnTransferEnded();
         return;
     }
-    if (timer != kDeviceMissingTimer || m_missingTimer == 0)
-    {
+    if (timer != kDeviceMissingTimer || m_missingTimer == 0) {
         Default();
         return;
     }
@@ -418,8 +406,7 @@ CGUIItem* CVantixAppDlg::FindSender(HWND window) const
 void CVantixAppDlg::OnCommand(HWND control, WORD notification, WORD identifier)
 {
     const CGUIItem* item = FindSender(control);
-    if (item != nullptr && (item->Kind() == ItemKind::Button || item->Kind() == ItemKind::TextItem))
-    {
+    if (item != nullptr && (item->Kind() == ItemKind::Button || item->Kind() == ItemKind::TextItem)) {
         if (!IsRecording() || item->Identifier() == ItemId::BUTTON_MACRO_RECORD_STOP)
             DispatchItemCommand(item->Identifier());
     }
@@ -431,8 +418,7 @@ void CVantixAppDlg::DispatchItemCommand(int32_t identifier)
     if (DispatchWindowCommand(identifier) || DispatchShowCommand(identifier))
         return;
     for (const auto& behaviour : m_behaviours)
-        if (behaviour != nullptr && behaviour->HandlesCommand(identifier))
-        {
+        if (behaviour != nullptr && behaviour->HandlesCommand(identifier)) {
             behaviour->OnItemCommand(identifier);
             return;
         }
@@ -440,8 +426,7 @@ void CVantixAppDlg::DispatchItemCommand(int32_t identifier)
 
 bool CVantixAppDlg::DispatchShowCommand(int32_t identifier)
 {
-    for (size_t index = 0; index < Pages().size(); ++index)
-    {
+    for (size_t index = 0; index < Pages().size(); ++index) {
         const std::span<const int32_t> commands = Pages()[index].showCommands;
         if (std::find(commands.begin(), commands.end(), identifier) == commands.end())
             continue;
@@ -456,13 +441,11 @@ bool CVantixAppDlg::DispatchShowCommand(int32_t identifier)
 bool CVantixAppDlg::DispatchWindowCommand(int32_t identifier)
 {
     for (const LinkAddress& link : kLinkAddresses)
-        if (link.item == identifier)
-        {
+        if (link.item == identifier) {
             m_shellOpener(std::wstring(link.address));
             return true;
         }
-    switch (identifier)
-    {
+    switch (identifier) {
     case ItemId::BUTTON_HELP: OpenManual(); return true;
     case ItemId::BUTTON_EXIT: PostClose(); return true;
     case ItemId::BUTTON_OK:
@@ -516,8 +499,7 @@ void CVantixAppDlg::OnCancel()
 void CVantixAppDlg::DispatchNotification(const NotificationInfo& info, WPARAM wParam, LPARAM lParam)
 {
     PageNotification notification{info.message, wParam, lParam, nullptr};
-    switch (info.sender)
-    {
+    switch (info.sender) {
     case SenderWindow::First: notification.sender = FindSender(reinterpret_cast<HWND>(wParam)); break;
     case SenderWindow::Second: notification.sender = FindSender(reinterpret_cast<HWND>(lParam)); break;
     case SenderWindow::None: break;
@@ -532,8 +514,7 @@ void CVantixAppDlg::DispatchNotification(const NotificationInfo& info, WPARAM wP
 
 LRESULT CVantixAppDlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_NCHITTEST: {
         // Any point that is not an item drags the window.
         const LRESULT hit = DefWindowProcW(Handle(), message, wParam, lParam);
@@ -548,8 +529,7 @@ LRESULT CVantixAppDlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_DEVICECHANGE: return OnDeviceChange(wParam, lParam);
     default: break;
     }
-    if (const NotificationInfo* notification = FindNotification(message))
-    {
+    if (const NotificationInfo* notification = FindNotification(message)) {
         DispatchNotification(*notification, wParam, lParam);
         return 0;
     }

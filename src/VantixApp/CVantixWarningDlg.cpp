@@ -3,8 +3,7 @@
 #include "skin/win/CTextItem.h"
 
 CVantixWarningDlg::CVantixWarningDlg(const WarningRequest& request, HWND owner)
-    : CPopupBox(request.layoutFile, kTemplate, owner),
-      m_appendText(request.appendText),
+    : CPopupBox(request.layoutFile, kTemplate, owner), m_appendText(request.appendText),
       m_replacementKey(request.replacementKey)
 {
 }

@@ -131,8 +131,7 @@ void CAPMSlider::OnPaint()
     for (const auto& thumb : Thumbs())
         centres.push_back(thumb->Scale().CentreOf(thumb->GetValue()));
     const auto spans = ZoneArithmetic::ZoneSpans(centres, client.left, client.right);
-    for (size_t zone = 0; zone < spans.size(); ++zone)
-    {
+    for (size_t zone = 0; zone < spans.size(); ++zone) {
         const COLORREF colour = zone < m_colours.size() ? static_cast<COLORREF>(m_colours[zone]) : RGB(0, 0, 0);
         const UniqueBrush brush(CreateSolidBrush(colour));
         const RECT area{spans[zone].left, client.top, spans[zone].right, client.bottom};

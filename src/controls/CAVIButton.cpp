@@ -76,8 +76,7 @@ bool CAVIButton::Play()
 {
     if (Handle() == nullptr || m_animation.empty())
         return false;
-    if (m_player == nullptr)
-    {
+    if (m_player == nullptr) {
         const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_ANIMATE_CLASS};
         InitCommonControlsEx(&classes);
         RECT client{};
@@ -87,8 +86,7 @@ bool CAVIButton::Play()
         if (m_player == nullptr)
             return false;
         const std::wstring path = AnimationPath();
-        if (SendMessageW(m_player, ACM_OPENW, 0, reinterpret_cast<LPARAM>(path.c_str())) == 0)
-        {
+        if (SendMessageW(m_player, ACM_OPENW, 0, reinterpret_cast<LPARAM>(path.c_str())) == 0) {
             DestroyWindow(m_player);
             m_player = nullptr;
             return false;
@@ -108,8 +106,7 @@ void CAVIButton::OnDrawItem(const DRAWITEMSTRUCT& draw)
 {
     RECT client{};
     GetClientRect(Handle(), &client);
-    if (m_picture)
-    {
+    if (m_picture) {
         DrawPictureArea(draw.hDC, 0, 0, client.right, client.bottom, m_picture);
         return;
     }

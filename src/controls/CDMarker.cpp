@@ -108,8 +108,7 @@ void CDMarker::OnLButtonUp(POINT point, WPARAM)
 
 void CDMarker::OnCaptureChanged(HWND newCapture)
 {
-    if (m_dragging && newCapture != Handle())
-    {
+    if (m_dragging && newCapture != Handle()) {
         m_dragging = false;
         Redraw();
     }
@@ -117,8 +116,7 @@ void CDMarker::OnCaptureChanged(HWND newCapture)
 
 void CDMarker::OnKeyDown(WPARAM key, LPARAM)
 {
-    if (!m_enabled || m_dragging || (key != VK_LEFT && key != VK_RIGHT))
-    {
+    if (!m_enabled || m_dragging || (key != VK_LEFT && key != VK_RIGHT)) {
         Default();
         return;
     }

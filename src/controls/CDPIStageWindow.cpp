@@ -53,8 +53,7 @@ MadeItem CDPIStageWindow::Make(const DpiStageWindowDescription& description, con
         if (const auto part = CStageTile::PictureNamed(bitmap.name))
             tile->SetPicture(*part, PictureArea::Whole(bitmap.picture), RectOf(bitmap.rect));
     for (const DpiStageTextDescription& area : description.textAreas)
-        if (const auto label = CStageTile::LabelNamed(area.name))
-        {
+        if (const auto label = CStageTile::LabelNamed(area.name)) {
             tile->SetLabel(*label, area.textKey, RectOf(area.rect));
             if (*label == CStageTile::Label::Heading)
                 tile->SetHeading(area.textKey);
@@ -154,8 +153,7 @@ void CDPIStageWindow::DrawLabels(HDC dc, const CStageTile::PaintPlan& plan) cons
 {
     const auto colour = static_cast<COLORREF>(CStageTile::ShownColour(m_textColour));
     const HFONT font = m_font != nullptr ? m_font->Font() : nullptr;
-    for (const CStageTile::Label label : plan.labels)
-    {
+    for (const CStageTile::Label label : plan.labels) {
         const Text& area = m_labels[IndexOf(label)];
         if (!area.present)
             continue;
@@ -170,8 +168,7 @@ void CDPIStageWindow::DrawNumbers(HDC dc, const CStageTile::PaintPlan& plan) con
     const auto colour = static_cast<COLORREF>(CStageTile::ShownColour(m_textColour));
     const HFONT font = m_font != nullptr ? m_font->Font() : nullptr;
     const UniqueBrush black(CreateSolidBrush(RGB(0, 0, 0)));
-    for (const CStageTile::Number& number : plan.numbers)
-    {
+    for (const CStageTile::Number& number : plan.numbers) {
         const Part& box = m_pictures[IndexOf(number.box)];
         const PictureArea& picture = plan.selectedBoxes && m_selectedBox ? m_selectedBox : box.picture;
         DrawPictureArea(dc, box.rect.left, box.rect.top, box.rect.right - box.rect.left,
@@ -187,8 +184,7 @@ void CDPIStageWindow::DrawNumbers(HDC dc, const CStageTile::PaintPlan& plan) con
 bool CDPIStageWindow::OnEraseBackground(HDC dc)
 {
     // A selected tile is covered by its paint; another (also one not shown) is black.
-    if (!m_tile.IsSelected())
-    {
+    if (!m_tile.IsSelected()) {
         RECT client{};
         GetClientRect(Handle(), &client);
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

@@ -229,8 +229,7 @@ LRESULT CEditItem::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (FilterInput(message, wParam, lParam, result))
         return result;
-    switch (message)
-    {
+    switch (message) {
     case WM_RBUTTONDOWN: return 0;
     case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
     case WM_NCPAINT: OnNcPaint(); return 0;

@@ -91,8 +91,7 @@ bool CEditItemSingleKeyInput::FilterInput(UINT message, WPARAM wParam, LPARAM lP
 
 LRESULT CEditItemSingleKeyInput::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTTAB;
     case WM_SETFOCUS: StartCapture(); break;
     case WM_KILLFOCUS:

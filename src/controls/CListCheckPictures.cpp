@@ -23,8 +23,7 @@ void CListCheckPictures::Draw(HDC dc, const RECT& area, bool checked) const
     const int left = area.left + (area.right - area.left - size.cx) / 2;
     const int top = area.top + (area.bottom - area.top - size.cy) / 2;
     const int saved = SaveDC(dc);
-    if (m_outline)
-    {
+    if (m_outline) {
         // The outline in the surface's device coordinates, where the picture goes.
         const UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
         CombineRgn(clip.Get(), m_outline.Get(), nullptr, RGN_COPY);

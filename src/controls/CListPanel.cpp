@@ -59,8 +59,7 @@ bool CListPanel::OnInitDialog()
     RECT client{};
     GetClientRect(Handle(), &client);
     m_list = std::make_unique<CListPanelList>(m_request);
-    if (!m_list->CreateList(Handle(), ListArea(client, m_request.borderWidth, m_request.attached)))
-    {
+    if (!m_list->CreateList(Handle(), ListArea(client, m_request.borderWidth, m_request.attached))) {
         m_list.reset();
         Finish(-1);
         return false;
@@ -88,8 +87,7 @@ void CListPanel::OnPaint()
     FillRect(paint.Get(), &left, border.Get());
     FillRect(paint.Get(), &right, border.Get());
     FillRect(paint.Get(), &bottom, border.Get());
-    if (!m_request.attached)
-    {
+    if (!m_request.attached) {
         const RECT top{0, 0, client.right, frame};
         FillRect(paint.Get(), &top, border.Get());
     }
@@ -125,8 +123,7 @@ LRESULT CListPanel::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // the panel after it was made: the list takes the mouse capture again each time.
     const bool shown = message == WM_SHOWWINDOW && wParam != FALSE;
     const bool activated = message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE;
-    if ((shown || activated) && m_list && !m_result)
-    {
+    if ((shown || activated) && m_list && !m_result) {
         Default();
         SetCapture(m_list->Handle());
         return 0;
@@ -144,8 +141,7 @@ void CListPanel::Finish(int result)
     if (m_result)
         return;
     m_result = result;
-    if (m_list)
-    {
+    if (m_list) {
         if (GetCapture() == m_list->Handle())
             ReleaseCapture();
         m_list.reset();

@@ -75,8 +75,7 @@ bool CListPanelList::PassToScrollBar(UINT message, POINT point, WPARAM keys)
 
 LRESULT CListPanelList::OnScrollRequest(WPARAM request)
 {
-    switch (LOWORD(request))
-    {
+    switch (LOWORD(request)) {
     case SB_LINEUP: ScrollLines(-1); break;
     case SB_LINEDOWN: ScrollLines(1); break;
     case SB_PAGEUP: ScrollLines(-VisibleRows()); break;
@@ -217,8 +216,7 @@ void CListPanelList::OpenSubList(int row)
         subList.MakeRequest(GetParent(Handle()), RECT{place.left, place.top, place.right, place.bottom});
     CListPanel cascaded(request);
     const int chosen = cascaded.Open();
-    if (chosen >= 0 && static_cast<size_t>(chosen) < subList.Entries().size())
-    {
+    if (chosen >= 0 && static_cast<size_t>(chosen) < subList.Entries().size()) {
         subList.SetCurrentText(subList.EntryText(chosen));
         m_subEntry = chosen;
     }
@@ -305,9 +303,7 @@ void CListPanelList::OnKeyDown(WPARAM key, LPARAM)
     // Other keys, the right arrow among them, do nothing in the list.
 }
 
-void CListPanelList::OnKeyUp(WPARAM, LPARAM)
-{
-}
+void CListPanelList::OnKeyUp(WPARAM, LPARAM) {}
 
 LRESULT CListPanelList::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -315,8 +311,7 @@ LRESULT CListPanelList::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lPara
         return DLGC_WANTARROWS;
     if (message == WM_VSCROLL)
         return OnScrollRequest(wParam);
-    if (message == CVScrollBar::kStateMessage && lParam != 0)
-    {
+    if (message == CVScrollBar::kStateMessage && lParam != 0) {
         *reinterpret_cast<ScrollState*>(lParam) = ScrollState{RowCount(), VisibleRows(), m_topRow};
         return 0;
     }
@@ -336,8 +331,7 @@ void CListPanelList::OnPaint()
                            ? m_request.font
                            : reinterpret_cast<HFONT>(SendMessageW(GetParent(Handle()), WM_GETFONT, 0, 0));
     const ScopedSelect selected(surface.Get(), font);
-    for (int row = m_topRow; row < RowCount(); ++row)
-    {
+    for (int row = m_topRow; row < RowCount(); ++row) {
         const RECT rect = RowRect(row);
         if (rect.top >= client.bottom)
             break;
@@ -350,13 +344,10 @@ void CListPanelList::PaintRow(HDC dc, int row, const RECT& rect) const
     const ListPopupColours& colours = m_request.colours;
     COLORREF background = static_cast<COLORREF>(colours.background);
     COLORREF text = static_cast<COLORREF>(colours.text);
-    if (IsInactive(row))
-    {
+    if (IsInactive(row)) {
         background = static_cast<COLORREF>(colours.inactiveBackground);
         text = static_cast<COLORREF>(colours.inactiveText);
-    }
-    else if (row == m_hoveredRow)
-    {
+    } else if (row == m_hoveredRow) {
         background = static_cast<COLORREF>(colours.highlightBackground);
         text = static_cast<COLORREF>(colours.highlightText);
     }

@@ -110,8 +110,7 @@ bool CMacroDisplayItem::CreateDisplay(HWND parent, const RECT& rect, bool readOn
     if (!CCustomWindow::Create(parent, rect, WS_CHILD | WS_VISIBLE | WS_TABSTOP))
         return false;
     SetCommon(-1, ItemKind::MacroDisplay, Handle(), parent);
-    if (m_scrollPictures && m_scrollPictures->width > 0 && m_scrollPictures->thumb != nullptr)
-    {
+    if (m_scrollPictures && m_scrollPictures->width > 0 && m_scrollPictures->thumb != nullptr) {
         m_scrollBar = std::make_unique<CVScrollBar>(*m_scrollPictures, m_colours.background);
         const RECT bar{rect.right - rect.left - m_scrollPictures->width, 0, rect.right - rect.left,
                        rect.bottom - rect.top};
@@ -129,8 +128,7 @@ void CMacroDisplayItem::SetLook(const Colours& colours, int borderWidth, const I
     m_icons = icons;
     m_font = font;
     int textHeight = 16;
-    if (Handle() != nullptr)
-    {
+    if (Handle() != nullptr) {
         const HDC dc = GetDC(Handle());
         const ScopedSelect selected(dc, m_font != nullptr ? m_font->Font() : nullptr);
         TEXTMETRICW metrics{};
@@ -230,8 +228,7 @@ void CMacroDisplayItem::OnWheel(short delta)
 
 void CMacroDisplayItem::OnScroll(WPARAM request)
 {
-    switch (LOWORD(request))
-    {
+    switch (LOWORD(request)) {
     case SB_LINEUP: ScrollTo(m_top - 1); break;
     case SB_LINEDOWN: ScrollTo(m_top + 1); break;
     case SB_PAGEUP: ScrollTo(m_top - VisibleRows()); break;
@@ -282,26 +279,20 @@ void CMacroDisplayItem::RunCommand(const std::wstring& command)
 {
     if (m_readOnly)
         return;
-    if (command == L"$InsertDelay")
-    {
-        if (const std::optional<size_t> inserted = m_recorder->InsertDelayAfter(m_selection))
-        {
+    if (command == L"$InsertDelay") {
+        if (const std::optional<size_t> inserted = m_recorder->InsertDelayAfter(m_selection)) {
             LayoutScrollBar();
             Select(*inserted);
             StepsChanged();
         }
-    }
-    else if (command == L"$Delete")
-    {
+    } else if (command == L"$Delete") {
         if (!m_selection || m_recorder->IsLocked() || *m_selection >= Events().size())
             return;
         const std::optional<size_t> next = m_recorder->DeleteStep(*m_selection);
         LayoutScrollBar();
         Select(next);
         StepsChanged();
-    }
-    else if (command == L"$Edit")
-    {
+    } else if (command == L"$Edit") {
         if (!m_selection || *m_selection >= Events().size())
             return;
         const MacroEvent& step = Events()[*m_selection];
@@ -315,8 +306,7 @@ void CMacroDisplayItem::RunCommand(const std::wstring& command)
 void CMacroDisplayItem::BeginDelayEdit(size_t index)
 {
     EndDelayEdit(true);
-    if (!m_edit)
-    {
+    if (!m_edit) {
         auto edit = std::make_unique<CXListEdit>([this](bool keep) { EndDelayEdit(keep); });
         if (!edit->CreateIn(Handle()))
             return;
@@ -371,14 +361,12 @@ bool CMacroDisplayItem::ToggleRecording()
         return false;
     CRawInputRegistry& registry = CWinRawInputDevices::ProgramRegistry();
     const bool wasRecording = m_recorder->IsRecording();
-    if (!wasRecording && !m_recorder->IsLocked())
-    {
+    if (!wasRecording && !m_recorder->IsLocked()) {
         // Recording must have the input: a key field that held the registration gives it up.
         registry.Unregister();
         registry.AddUsage(CRawInputRegistry::kUsageKeyboard);
         registry.AddUsage(CRawInputRegistry::kUsageMouse);
-        if (!registry.Register(reinterpret_cast<uintptr_t>(Handle())))
-        {
+        if (!registry.Register(reinterpret_cast<uintptr_t>(Handle()))) {
             registry.Unregister();
             return false;
         }
@@ -397,18 +385,14 @@ void CMacroDisplayItem::OnRawInput(LPARAM input)
         return;
     const uint32_t tick = GetTickCount();
     size_t added = 0;
-    if (IsKeyboardInput(input))
-    {
+    if (IsKeyboardInput(input)) {
         if (const std::optional<RawKeyboard> raw = CWinRawInputDevices::ReadKeyboard(input))
             added = m_recorder->OnRawKeyboard(*raw, tick);
-    }
-    else if (const std::optional<USHORT> buttons = ReadMouseButtons(input))
-    {
+    } else if (const std::optional<USHORT> buttons = ReadMouseButtons(input)) {
         // The stop window's click: its press comes before the window takes the capture, so a
         // press over the window counts as captured too.
         bool captured = m_captureWindow != nullptr && GetCapture() == m_captureWindow;
-        if (!captured && m_captureWindow != nullptr && (*buttons & kAnyButtonDown) != 0)
-        {
+        if (!captured && m_captureWindow != nullptr && (*buttons & kAnyButtonDown) != 0) {
             POINT cursor{};
             GetCursorPos(&cursor);
             captured = WindowFromPoint(cursor) == m_captureWindow && IsWindowEnabled(m_captureWindow);
@@ -449,8 +433,7 @@ void CMacroDisplayItem::PreviewNext()
 {
     if (!m_previewing)
         return;
-    if (m_previewNext >= m_previewSteps.size())
-    {
+    if (m_previewNext >= m_previewSteps.size()) {
         StopPreview();
         SendMessageW(GetParent(Handle()), Notification::kMacroPreviewEnded, 0, 0);
         return;
@@ -518,8 +501,7 @@ void CMacroDisplayItem::OnKey(WPARAM key)
         return;
     const int current = m_selection ? static_cast<int>(*m_selection) : -1;
     int next = current;
-    switch (key)
-    {
+    switch (key) {
     case VK_UP: next = std::max(current - 1, 0); break;
     case VK_DOWN: next = std::min(current + 1, count - 1); break;
     case VK_HOME: next = 0; break;
@@ -535,8 +517,7 @@ void CMacroDisplayItem::OnKey(WPARAM key)
 LRESULT CMacroDisplayItem::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    switch (message)
-    {
+    switch (message) {
     case WM_INPUT:
         OnRawInput(lParam);
         // The system frees the record in the default handling.
@@ -568,8 +549,7 @@ void CMacroDisplayItem::Redraw() const
 
 const PictureArea& CMacroDisplayItem::IconFor(int icon, bool selected) const noexcept
 {
-    switch (icon)
-    {
+    switch (icon) {
     case kIconKeyPressed: return m_icons.keyDown;
     case kIconKeyReleased: return m_icons.keyUp;
     case kIconDelay: return selected && m_icons.delayHighlight ? m_icons.delayHighlight : m_icons.delay;
@@ -584,8 +564,7 @@ void CMacroDisplayItem::PaintRow(HDC dc, size_t index, const RECT& row) const
     SetBkColor(dc, selected ? m_colours.highlightBackground : m_colours.background);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
     const PictureArea& icon = IconFor(step.icon, selected);
-    if (icon)
-    {
+    if (icon) {
         const int x = row.left + std::max((m_iconWidth - icon.Width()) / 2, 0);
         const int y = row.top + std::max((m_rowHeight - icon.Height()) / 2, 0);
         DrawPictureArea(dc, x, y, std::min(icon.Width(), m_iconWidth), std::min(icon.Height(), m_rowHeight), icon);
@@ -615,8 +594,7 @@ void CMacroDisplayItem::OnPaint()
     const ScopedSelect font(dc, m_font != nullptr ? m_font->Font() : nullptr);
     const size_t count = Events().size();
     const int visible = VisibleRows() + 1;
-    for (int line = 0; line < visible; ++line)
-    {
+    for (int line = 0; line < visible; ++line) {
         const size_t index = static_cast<size_t>(m_top + line);
         if (index >= count)
             break;

@@ -5,8 +5,8 @@
 #include "skin/win/PaintDc.h"
 #include "vocabulary/Notifications.h"
 
-bool CPHSlider::Create(const PictureArea& thumb, const PictureArea& highlight, const RectEdges& track,
-                       HWND trackWindow, bool shaped)
+bool CPHSlider::Create(const PictureArea& thumb, const PictureArea& highlight, const RectEdges& track, HWND trackWindow,
+                       bool shaped)
 {
     m_thumb = thumb;
     m_highlight = highlight ? highlight : thumb;
@@ -18,8 +18,7 @@ bool CPHSlider::Create(const PictureArea& thumb, const PictureArea& highlight, c
         return false;
     // The thumb stays above the track's other children.
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOPMOST);
-    if (shaped)
-    {
+    if (shaped) {
         UniqueRegion outline = KeyedOutlineRegion(thumb.bitmap);
         // The window owns a region it was given.
         if (outline && SetWindowRgn(Handle(), outline.Get(), TRUE))
@@ -49,8 +48,7 @@ void CPHSlider::SetMargins(int32_t left, int32_t right)
 void CPHSlider::SetEnabled(bool enabled)
 {
     m_enabled = enabled;
-    if (!enabled && m_dragging)
-    {
+    if (!enabled && m_dragging) {
         m_dragging = false;
         ReleaseCapture();
     }
@@ -113,8 +111,7 @@ void CPHSlider::Redraw() const
 LRESULT CPHSlider::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     m_toolTip.Relay(Handle(), message, wParam, lParam);
-    switch (message)
-    {
+    switch (message) {
     case WM_MOUSELEAVE:
         m_trackingLeave = false;
         m_hovering = false;
@@ -150,14 +147,12 @@ void CPHSlider::OnMouseMove(POINT point, WPARAM)
 {
     if (!m_enabled)
         return;
-    if (!m_trackingLeave)
-    {
+    if (!m_trackingLeave) {
         TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, Handle(), 0};
         m_trackingLeave = TrackMouseEvent(&leave) != FALSE;
     }
     m_hovering = true;
-    if (m_dragging)
-    {
+    if (m_dragging) {
         const CSliderThumb::DragResult moved = m_scale.DragTo(TrackX(point) + m_grabOffset);
         PlaceLeft(moved.left);
         if (moved.changed)
@@ -179,8 +174,7 @@ void CPHSlider::OnLButtonUp(POINT point, WPARAM)
 
 void CPHSlider::OnCaptureChanged(HWND newCapture)
 {
-    if (m_dragging && newCapture != Handle())
-    {
+    if (m_dragging && newCapture != Handle()) {
         // Another window took the mouse: the thumb settles where it was dragged to.
         m_dragging = false;
         ReleaseAt(m_scale.CentreOf(m_scale.Value()));
@@ -206,8 +200,7 @@ void CPHSlider::OnKeyDown(WPARAM key, LPARAM)
     if (!m_enabled || m_dragging)
         return;
     int32_t value = m_scale.Value();
-    switch (key)
-    {
+    switch (key) {
     case VK_LEFT:
     case VK_DOWN: --value; break;
     case VK_RIGHT:

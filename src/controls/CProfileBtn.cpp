@@ -100,8 +100,7 @@ void CProfileBtn::ActivateParent() const
 void CProfileBtn::OnLButtonDown(POINT, WPARAM)
 {
     ActivateParent();
-    if (!m_state.IsToggleMode())
-    {
+    if (!m_state.IsToggleMode()) {
         Default();
         return;
     }
@@ -121,8 +120,7 @@ void CProfileBtn::OnLButtonDoubleClick(POINT point, WPARAM keys)
 
 void CProfileBtn::OnLButtonUp(POINT point, WPARAM)
 {
-    if (!m_state.IsToggleMode())
-    {
+    if (!m_state.IsToggleMode()) {
         Default();
         Redraw();
         return;
@@ -144,8 +142,7 @@ void CProfileBtn::OnLButtonUp(POINT point, WPARAM)
 void CProfileBtn::OnCaptureChanged(HWND newCapture)
 {
     Default();
-    if (m_hover.IsHovered() && newCapture != Handle())
-    {
+    if (m_hover.IsHovered() && newCapture != Handle()) {
         m_hover.Clear();
         m_state.SetHovering(false);
         Redraw();
@@ -167,8 +164,7 @@ void CProfileBtn::OnDrawItem(const DRAWITEMSTRUCT& draw)
     const PictureArea& picture = PictureFor(m_state.Choose(held, disabled));
     RECT client{};
     GetClientRect(Handle(), &client);
-    if (m_texts[0].empty())
-    {
+    if (m_texts[0].empty()) {
         DrawPictureArea(draw.hDC, 0, 0, client.right, client.bottom, picture);
         return;
     }
@@ -186,8 +182,7 @@ void CProfileBtn::OnDrawItem(const DRAWITEMSTRUCT& draw)
 void CProfileBtn::DrawTexts(HDC dc, const RECT& client) const
 {
     constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-    for (size_t column = 0; column < kColumnCount; ++column)
-    {
+    for (size_t column = 0; column < kColumnCount; ++column) {
         const CProfileButtonState::Column& place = CProfileButtonState::kColumns[column];
         const RECT area{place.left, client.top, place.right, client.bottom};
         // Without a font the items' default caption font: Arial, 14 high, bold.

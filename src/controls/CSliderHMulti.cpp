@@ -28,8 +28,7 @@ MadeItem CSliderHMulti::Make(const MultiSliderDescription& description, const II
         slider->SetLeftMargin(*description.offset);
     const PictureArea thumb = PictureArea::Whole(description.thumbNormal);
     const PictureArea highlight = PictureArea::Whole(description.thumbOver);
-    for (const SliderStageDescription& stage : description.stages)
-    {
+    for (const SliderStageDescription& stage : description.stages) {
         CPHSlider* added = slider->AddThumb(stage.identifier, thumb, highlight, stage.tooltip);
         if (added != nullptr)
             added->SetValue(kFirstStageStep + static_cast<int32_t>(slider->ThumbCount() - 1));
@@ -63,8 +62,7 @@ CPHSlider* CSliderHMulti::AddThumb(int32_t identifier, const PictureArea& thumb,
         return nullptr;
     CPHSlider* added =
         AddThumbWindow(identifier, thumb, highlight, m_minimum, m_maximum, m_leftMargin, m_rightMargin);
-    if (added != nullptr)
-    {
+    if (added != nullptr) {
         added->SetEnabled(m_enabled);
         added->SetToolTip(toolTip);
     }

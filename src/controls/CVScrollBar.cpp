@@ -12,8 +12,7 @@ namespace {
 
 int ScrollCode(ScrollRequest request) noexcept
 {
-    switch (request)
-    {
+    switch (request) {
     case ScrollRequest::LineUp: return SB_LINEUP;
     case ScrollRequest::LineDown: return SB_LINEDOWN;
     case ScrollRequest::PageUp: return SB_PAGEUP;
@@ -103,8 +102,7 @@ void CVScrollBar::OnPaint()
     const int span = BitmapSize(m_pictures.span).cy;
     DrawPiece(dc, m_pictures.top, 0, geometry.top);
     DrawPiece(dc, m_pictures.arrowUp, geometry.top, geometry.arrowUp);
-    if (span > 0)
-    {
+    if (span > 0) {
         for (int y = geometry.ThumbMin(); y < geometry.height - 1; y += span)
             DrawPiece(dc, m_pictures.span, y, span);
     }
@@ -118,8 +116,7 @@ void CVScrollBar::OnLButtonDown(POINT point, WPARAM)
 {
     SetCapture(Handle());
     const ScrollBarGeometry geometry = BarGeometry();
-    if (geometry.OnThumb(point.y, m_thumbTop))
-    {
+    if (geometry.OnThumb(point.y, m_thumbTop)) {
         m_dragging = true;
         return;
     }
@@ -131,8 +128,7 @@ void CVScrollBar::OnLButtonDown(POINT point, WPARAM)
 
 void CVScrollBar::OnTimer(UINT_PTR timer)
 {
-    if (timer == kFirstDelayTimer)
-    {
+    if (timer == kFirstDelayTimer) {
         KillTimer(Handle(), kFirstDelayTimer);
         SetTimer(Handle(), kRepeatTimer, kRepeatMs, nullptr);
         return;

@@ -121,8 +121,7 @@ void CVertSlider::OnLButtonUp(POINT point, WPARAM)
 
 void CVertSlider::OnCaptureChanged(HWND newCapture)
 {
-    if (m_dragging && newCapture != Handle())
-    {
+    if (m_dragging && newCapture != Handle()) {
         m_dragging = false;
         m_thumb->Release();
         Notify();
@@ -131,8 +130,7 @@ void CVertSlider::OnCaptureChanged(HWND newCapture)
 
 void CVertSlider::OnKeyDown(WPARAM key, LPARAM)
 {
-    if (!m_thumb || m_dragging || (key != VK_UP && key != VK_DOWN))
-    {
+    if (!m_thumb || m_dragging || (key != VK_UP && key != VK_DOWN)) {
         Default();
         return;
     }

@@ -55,8 +55,7 @@ void CXHeaderCtrl::OnPaint()
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     const ScopedSelect selected(dc, font);
     const int count = static_cast<int>(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count && static_cast<size_t>(index) < m_headings.size(); ++index)
-    {
+    for (int index = 0; index < count && static_cast<size_t>(index) < m_headings.size(); ++index) {
         RECT rect{};
         if (SendMessageW(Handle(), HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)))
             PaintHeading(dc, m_headings[index], rect);
@@ -70,8 +69,7 @@ void CXHeaderCtrl::PaintHeading(HDC dc, const Heading& heading, const RECT& rect
 {
     RECT textArea = rect;
     textArea.left += kIndent;
-    if (heading.check != nullptr && heading.check->HasPictures())
-    {
+    if (heading.check != nullptr && heading.check->HasPictures()) {
         const SIZE size = heading.check->Size();
         const RECT pictureArea{textArea.left, rect.top, textArea.left + size.cx, rect.bottom};
         heading.check->Draw(dc, pictureArea, heading.allChecked);

@@ -55,15 +55,13 @@ std::unique_ptr<CXListCtrl> CXListCtrl::Create(const ListCtrlDescription& descri
     Take(colours.outline, description.borderColour);
     CXHeaderCtrl::Colours header;
     header.outline = colours.outline;
-    if (description.header)
-    {
+    if (description.header) {
         Take(header.background, description.header->backColour);
         Take(header.text, description.header->fontColour);
     }
     list->SetColours(colours, header);
     list->SetFont(font);
-    for (const ListColumnDescription& column : description.columns)
-    {
+    for (const ListColumnDescription& column : description.columns) {
         const CheckPictures pictures{BitmapOf(column.normal), BitmapOf(column.down), BitmapOf(column.mask)};
         if (list->AddColumn(column.column, column.heading, column.type, column.width, pictures, column.exclusive) < 0)
             return nullptr;  // a list that is not fully built is not kept
@@ -254,8 +252,7 @@ void CXListCtrl::RedrawRow(int row) const
 
 void CXListCtrl::RefreshHeaderMarks()
 {
-    for (size_t position = 0; position < m_checkPictures.size(); ++position)
-    {
+    for (size_t position = 0; position < m_checkPictures.size(); ++position) {
         if (m_checkPictures[position] != nullptr)
             m_header.SetAllChecked(static_cast<int>(position), m_model.AllChecked(static_cast<int>(position)));
     }
@@ -325,8 +322,7 @@ void CXListCtrl::OnLeftPress(POINT point)
         CReportListModel::OnCheckMark(hit.cell.left, hit.cell.right, point.x))
         ClickCheck(hit);
     else if (cell != nullptr && cell->hasDropDown &&
-             CReportListModel::OnDropDownButton(hit.cell.right, hit.cell.bottom - hit.cell.top, point.x))
-    {
+             CReportListModel::OnDropDownButton(hit.cell.right, hit.cell.bottom - hit.cell.top, point.x)) {
         m_buttonPressed = true;
         m_pressedRow = hit.row;
         m_pressedPosition = hit.position;
@@ -358,8 +354,7 @@ void CXListCtrl::OpenChoices(const Hit& hit)
     IListPopup* popup = CSkinEnvironment::Instance().ListPopup();
     const std::vector<std::wstring>& choices = m_choices[hit.position];
     int chosen = -1;
-    if (popup != nullptr && !choices.empty())
-    {
+    if (popup != nullptr && !choices.empty()) {
         ListPopupRequest request;
         request.owner = GetParent(Handle());
         RECT place = hit.cell;
@@ -398,8 +393,7 @@ void CXListCtrl::OnDoubleClick(POINT point)
     const CReportListModel::Column* column = m_model.ColumnAt(hit.position);
     if (hit.row < 0 || column == nullptr)
         return;
-    switch (column->type)
-    {
+    switch (column->type) {
     case CReportListModel::ColumnType::FileDialog: ChooseProgram(hit.row, hit.position); break;
     case CReportListModel::ColumnType::Edit: BeginEdit(hit.row, hit.position); break;
     case CReportListModel::ColumnType::Static:
@@ -425,8 +419,7 @@ void CXListCtrl::ChooseProgram(int row, int position)
 void CXListCtrl::RemoveProgram(int row)
 {
     const int32_t key = KeyOf(row);
-    if (const CReportListModel::Column* program = m_model.ColumnOf(kProgramColumn))
-    {
+    if (const CReportListModel::Column* program = m_model.ColumnOf(kProgramColumn)) {
         m_model.SetText(row, program->position, L"");
         InvalidateRect(Handle(), nullptr, FALSE);
         SendText(Notification::kProfileProgramChosen, GetParent(Handle()), m_model.FindRow(key), program->position,
@@ -434,8 +427,7 @@ void CXListCtrl::RemoveProgram(int row)
     }
     const CReportListModel::Column* autoSwitch = m_model.ColumnOf(kAutoSwitchColumn);
     row = m_model.FindRow(key);
-    if (autoSwitch != nullptr && row >= 0 && m_model.SetCheck(kAutoSwitchColumn, key, 0))
-    {
+    if (autoSwitch != nullptr && row >= 0 && m_model.SetCheck(kAutoSwitchColumn, key, 0)) {
         InvalidateRect(Handle(), nullptr, FALSE);
         SendCheck(row, autoSwitch->position, 0);
         RefreshHeaderMarks();
@@ -444,8 +436,7 @@ void CXListCtrl::RemoveProgram(int row)
 
 void CXListCtrl::OnRightPress(POINT point)
 {
-    if (m_optionPanel == nullptr)
-    {
+    if (m_optionPanel == nullptr) {
         Default();
         return;
     }
@@ -468,12 +459,10 @@ void CXListCtrl::OnRightPress(POINT point)
 
 void CXListCtrl::TakeOption(int row, const std::wstring& key)
 {
-    if (key == kAssignApplication)
-    {
+    if (key == kAssignApplication) {
         if (const CReportListModel::Column* program = m_model.ColumnOf(kProgramColumn))
             ChooseProgram(row, program->position);
-    }
-    else if (key == kUnassignApplication)
+    } else if (key == kUnassignApplication)
         RemoveProgram(row);
     else
         SendText(Notification::kProfileOptionChosen, GetParent(Handle()), row, 0, key.c_str());
@@ -485,8 +474,7 @@ void CXListCtrl::BeginEdit(int row, int position)
     if (cell == nullptr || (row == m_editRow && position == m_editPosition))
         return;
     EndEdit(true);
-    if (!m_edit)
-    {
+    if (!m_edit) {
         auto edit = std::make_unique<CXListEdit>([this](bool keep) { EndEdit(keep); });
         if (!edit->CreateIn(Handle()))
             return;
@@ -539,15 +527,13 @@ void CXListCtrl::OnDrawItem(const DRAWITEMSTRUCT& draw)
     const ScopedSelect selectedFont(draw.hDC, font);
     const std::vector<int> widths = ColumnWidths();
     RECT cell = draw.rcItem;
-    for (size_t position = 0; position < record->cells.size() && position < widths.size(); ++position)
-    {
+    for (size_t position = 0; position < record->cells.size() && position < widths.size(); ++position) {
         cell.right = cell.left + widths[position];
         PaintCell(draw.hDC, record->cells[position], static_cast<int>(position), cell, selected);
         cell.left = cell.right;
     }
     // The rest of the row right of the last column.
-    if (cell.left < draw.rcItem.right)
-    {
+    if (cell.left < draw.rcItem.right) {
         const UniqueBrush rest(CreateSolidBrush(m_colours.background));
         const RECT area{cell.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom};
         FillRect(draw.hDC, &area, rest.Get());
@@ -567,15 +553,13 @@ void CXListCtrl::PaintCell(HDC dc, const CReportListModel::Cell& cell, int posit
     RECT textArea = rect;
     textArea.left += kCellIndent;
     textArea.right -= kCellIndent;
-    if (cell.hasDropDown)
-    {
+    if (cell.hasDropDown) {
         const bool pressed = m_buttonPressed && m_pressedPosition == position &&
                              m_model.CellAt(m_pressedRow, position) == &cell;
         PaintDropDownButton(dc, rect, text, pressed);
         textArea.right -= rect.bottom - rect.top;
     }
-    if (!cell.text.empty())
-    {
+    if (!cell.text.empty()) {
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, text);
         DrawTextW(dc, cell.text.c_str(), static_cast<int>(cell.text.size()), &textArea,
@@ -599,8 +583,7 @@ void CXListCtrl::PaintDropDownButton(HDC dc, const RECT& cell, COLORREF colour, 
     const ScopedSelect selected(dc, pen.Get());
     const int left = button.left + (side - 7) / 2;
     const int top = button.top + (side - 4) / 2;
-    for (int line = 0; line < 4; ++line)
-    {
+    for (int line = 0; line < 4; ++line) {
         MoveToEx(dc, left + line, top + line, nullptr);
         LineTo(dc, left + 7 - line, top + line);
     }
@@ -624,8 +607,7 @@ void CXListCtrl::OnNcPaint()
 LRESULT CXListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    switch (message)
-    {
+    switch (message) {
     case WM_LBUTTONDOWN: OnLeftPress(point); return 0;
     case WM_LBUTTONDBLCLK: OnDoubleClick(point); return 0;
     case WM_RBUTTONDOWN: OnRightPress(point); return 0;
@@ -633,15 +615,13 @@ LRESULT CXListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam != kDropDownTimer)
             break;
-        if (m_buttonPressed)
-        {
+        if (m_buttonPressed) {
             // The button springs back once the cursor has left its cell.
             POINT cursor{};
             GetCursorPos(&cursor);
             ScreenToClient(Handle(), &cursor);
             const RECT cell = CellRect(m_pressedRow, m_pressedPosition);
-            if (!PtInRect(&cell, cursor))
-            {
+            if (!PtInRect(&cell, cursor)) {
                 m_buttonPressed = false;
                 RedrawRow(m_pressedRow);
             }

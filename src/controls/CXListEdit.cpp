@@ -12,15 +12,13 @@ bool CXListEdit::CreateIn(HWND list)
 bool CXListEdit::FilterInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     const bool enterOrEscape = wParam == VK_RETURN || wParam == VK_ESCAPE;
-    if (message == WM_KEYDOWN && enterOrEscape)
-    {
+    if (message == WM_KEYDOWN && enterOrEscape) {
         result = 0;
         m_onEnd(wParam == VK_RETURN);
         return true;
     }
     // Their characters would only beep.
-    if (message == WM_CHAR && (wParam == L'\r' || wParam == 27))
-    {
+    if (message == WM_CHAR && (wParam == L'\r' || wParam == 27)) {
         result = 0;
         return true;
     }

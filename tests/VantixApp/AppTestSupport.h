@@ -33,12 +33,10 @@ public:
     CTrayCompanionGuard() : m_before(Running()) {}
     ~CTrayCompanionGuard()
     {
-        for (const DWORD id : Running())
-        {
+        for (const DWORD id : Running()) {
             if (std::find(m_before.begin(), m_before.end(), id) != m_before.end())
                 continue;
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id))
-            {
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
                 TerminateProcess(process, 1);
                 (void)WaitForSingleObject(process, 20000);
                 CloseHandle(process);
@@ -78,10 +76,8 @@ inline std::wstring ProgramFolder()
 inline bool PumpUntil(const std::function<bool()>& done, int rounds = 500)
 {
     MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
+    for (int round = 0; round < rounds; ++round) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -152,8 +152,7 @@ class DamagedInstallationTest : public ::testing::TestWithParam<DamageCase>
 protected:
     void TearDown() override
     {
-        if (m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT)
-        {
+        if (m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT) {
             TerminateProcess(m_process.Get(), 1);
             (void)WaitForSingleObject(m_process.Get(), 20000);
         }
@@ -263,20 +262,15 @@ TEST_P(DamagedInstallationTest, TellsTheUserEndsWithAFailureAndWritesNothing)
     ASSERT_TRUE(Start(damage));
     HWND box = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return Ended() || (box = DialogOf(m_processId)) != nullptr; }, kStartRounds));
-    if (damage.noDisplay)
-    {
+    if (damage.noDisplay) {
         EXPECT_EQ(box, nullptr) << "without a display nothing can be shown";
-    }
-    else
-    {
+    } else {
         ASSERT_NE(box, nullptr) << "the program ended without a message";
         const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
-        if (damage.message != nullptr)
-        {
+        if (damage.message != nullptr) {
             EXPECT_EQ(text.rfind(damage.message, 0), 0u) << "in English when no language could be read";
         }
-        if (damage.traced != nullptr)
-        {
+        if (damage.traced != nullptr) {
             EXPECT_NE(text.find(std::wstring(damage.traced, damage.traced + std::strlen(damage.traced))),
                       std::wstring::npos);
         }
@@ -287,8 +281,7 @@ TEST_P(DamagedInstallationTest, TellsTheUserEndsWithAFailureAndWritesNothing)
     }
     ASSERT_TRUE(PumpUntil([&] { return Ended(); }, kStartRounds));
     EXPECT_EQ(ExitStatus(), static_cast<DWORD>(damage.exitStatus));
-    if (damage.traced != nullptr)
-    {
+    if (damage.traced != nullptr) {
         EXPECT_NE(Errors().find(std::string("Vantix: ") + damage.traced), std::string::npos) << Errors();
     }
     EXPECT_EQ(StateOf(m_folder.FsPath()), installed) << "the installed folder changed";

@@ -34,8 +34,7 @@ std::vector<std::wstring> MacroNames(const IMouseConfig& config)
 // A step as "kind direction key-or-button-or-delay", so that a difference names the step.
 std::wstring StepText(const MacroEvent& event)
 {
-    switch (event.kind)
-    {
+    switch (event.kind) {
     case MacroEventKind::Key:
         // The mouse keeps a key's scan code; the virtual key is the computer's.
         return L"key " + std::to_wstring(event.KeyDirection()) + L" " + std::to_wstring(event.ScanCode());
@@ -71,10 +70,7 @@ protected:
         PumpFor(2);
         ASSERT_NE(Display(), nullptr);
     }
-    [[nodiscard]] CMacrosPage& Page() const
-    {
-        return *dynamic_cast<CMacrosPage*>(window->Behaviour(PageBit::kMacros));
-    }
+    [[nodiscard]] CMacrosPage& Page() const { return *dynamic_cast<CMacrosPage*>(window->Behaviour(PageBit::kMacros)); }
     [[nodiscard]] CMacroDisplayItem* Display() const
     {
         return window->BoundAs<CMacroDisplayItem>(ItemId::MACRO_DISPLAY);
@@ -139,8 +135,7 @@ TEST_F(MacrosPageTest, ANameTakenInAnotherLetterCaseShowsTheDuplicateWarningAndR
     EXPECT_EQ(window->BoundAs<CDropdownListItem>(ItemId::LIST_GLOBALMACROLIST)->CurrentText(), L"Burst");
     EXPECT_TRUE(IsWindowEnabled(ItemWindow(ItemId::BUTTON_MACRO_DELETE)));
 
-    for (const wchar_t* taken : {L"Burst", L"BURST"})
-    {
+    for (const wchar_t* taken : {L"Burst", L"BURST"}) {
         NewMacro(taken);
         EXPECT_EQ(TakeWarning(), CMacrosPage::kDuplicatePopup) << "for " << std::string(taken, taken + 5);
     }
@@ -339,8 +334,7 @@ TEST_F(MacrosPageTest, AnExportedMacroComesBackAndADamagedFileIsRefusedChangingN
     std::ofstream(std::filesystem::path(cut), std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     std::ofstream(std::filesystem::path(foreign), std::ios::binary) << "[Profile]\nName=Trip\n";
     config->FindMacroByName(L"Trip")->SetEvents({});
-    for (const std::wstring& damaged : {cut, foreign})
-    {
+    for (const std::wstring& damaged : {cut, foreign}) {
         fileDialogs.answers.push_back(damaged);
         Click(ItemId::BUTTON_MACRO_IMPORT);
         EXPECT_EQ(TakeWarning(), CMacrosPage::kImportFailedPopup);

@@ -53,8 +53,7 @@ struct Visibility
 Visibility ListVisibility(const CItemList& list)
 {
     Visibility visibility;
-    for (const auto& item : list)
-    {
+    for (const auto& item : list) {
         if (item->ItemWindow() == nullptr || item->ItemWindow() == CGUIItem::kNoWindow ||
             item->Kind() == ItemKind::PanelBitmap)
             continue;
@@ -102,13 +101,11 @@ TEST_F(MainWindowPagesTest, OpensCentredInTheWorkArea)
 TEST_F(MainWindowPagesTest, EachPageShowsItsItemsAndHidesTheOthers)
 {
     Open();
-    for (unsigned shown : kAllPages)
-    {
+    for (unsigned shown : kAllPages) {
         SCOPED_TRACE(shown);
         window->ShowPage(shown);
         EXPECT_EQ(window->CurrentPage(), window->PageItems(shown));
-        for (unsigned page : kAllPages)
-        {
+        for (unsigned page : kAllPages) {
             const Visibility visibility = ListVisibility(*window->PageItems(page));
             // The performance page shows one of its slider sets (next test), the macros page one
             // of its two event lists.
@@ -172,13 +169,11 @@ TEST_F(MainWindowPagesTest, TabButtonsSwitchPagesAndShowWhichIsSelected)
                         {ItemId::BUTTON_MANAGEMACROS, PageBit::kMacros},
                         {ItemId::BUTTON_LIGHTINGMAINTENANCE, PageBit::kLighting},
                         {ItemId::BUTTON_ASSIGNBUTTONS, PageBit::kAssignButtons}};
-    for (const Tab& tab : tabs)
-    {
+    for (const Tab& tab : tabs) {
         SCOPED_TRACE(tab.button);
         Click(tab.button);
         EXPECT_EQ(window->CurrentPage(), window->PageItems(tab.page));
-        for (const Tab& other : tabs)
-        {
+        for (const Tab& other : tabs) {
             auto* button = dynamic_cast<CBitmapBtn*>(window->Bound(other.button));
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->IsChecked(), other.button == tab.button);

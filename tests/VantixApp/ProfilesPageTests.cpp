@@ -55,8 +55,7 @@ std::vector<std::wstring> Fields(IMouseProfile& profile)
     for (int32_t button : {1, 2, 3, 10, 11})
         fields.push_back(L"button " + std::to_wstring(button) + L" " +
                          std::to_wstring(profile.GetButtonAssignment(button).functionCode));
-    for (uint32_t index = 0; index < profile.GetKeyCount(); ++index)
-    {
+    for (uint32_t index = 0; index < profile.GetKeyCount(); ++index) {
         const uint32_t key = profile.GetKeyAt(index);
         const AssignmentInfo info = profile.GetKeyAssignment(key);
         fields.push_back(L"key " + std::to_wstring(key) + L" " + std::to_wstring(info.functionCode) + L" " +
@@ -353,8 +352,7 @@ TEST_F(ProfilesPageTest, AnExportedProfileImportsBackWholeAndDamagedFilesAreRefu
     damaged.back() = static_cast<char>(damaged.back() ^ 0x5A);
     const std::vector<std::string> refused = {"not a profile at all", bytes.substr(0, bytes.size() / 2), newer,
                                               otherKind, damaged};
-    for (size_t index = 0; index < refused.size(); ++index)
-    {
+    for (size_t index = 0; index < refused.size(); ++index) {
         const std::wstring path = files.File(L"bad" + std::to_wstring(index) + L".dnp");
         WriteBytes(path, refused[index]);
         fileDialogs.answers.push_back(path);

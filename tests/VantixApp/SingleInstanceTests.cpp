@@ -31,8 +31,7 @@ Process StartProgram(const std::wstring& storeFolder)
                                         ProgramFolder().c_str(), &startup, &info);
     SetEnvironmentVariableW(L"PERAXIL_SIM_DIR", nullptr);
     Process process;
-    if (started)
-    {
+    if (started) {
         process.process.Reset(info.hProcess);
         process.thread.Reset(info.hThread);
     }
@@ -55,8 +54,7 @@ class SingleInstanceTest : public ::testing::Test
 protected:
     void TearDown() override
     {
-        if (first.process)
-        {
+        if (first.process) {
             if (HWND window = FindWindowW(CVantixApp::kInstanceName, nullptr))
                 PostMessageW(window, WM_CLOSE, 0, 0);
             if (WaitForSingleObject(first.process.Get(), 20000) != WAIT_OBJECT_0)
@@ -105,8 +103,7 @@ TEST_F(SingleInstanceTest, CopiesStartedTogetherOpenOneWindow)
     ASSERT_EQ(CountMainWindows(), 0) << "another copy of the program is running";
     constexpr size_t kCopies = 3;
     Process copies[kCopies];
-    for (Process& copy : copies)
-    {
+    for (Process& copy : copies) {
         copy = StartProgram(store.Path());
         ASSERT_TRUE(copy.process);
     }
@@ -120,8 +117,7 @@ TEST_F(SingleInstanceTest, CopiesStartedTogetherOpenOneWindow)
     EXPECT_TRUE(PumpUntil([&] { return running() <= 1 && CountMainWindows() >= 1; }, kStartWaitRounds));
     EXPECT_EQ(running(), 1u);
     EXPECT_EQ(CountMainWindows(), 1);
-    for (Process& copy : copies)
-    {
+    for (Process& copy : copies) {
         if (WaitForSingleObject(copy.process.Get(), 0) != WAIT_TIMEOUT)
             continue;
         if (!first.process)

@@ -103,8 +103,7 @@ std::string Animation(const std::vector<COLORREF>& colours)
         u32(strf, value);
     std::string movi;
     std::string index;
-    for (const COLORREF colour : colours)
-    {
+    for (const COLORREF colour : colours) {
         std::string pixels;
         for (uint32_t pixel = 0; pixel < kSide * kSide; ++pixel)
             pixels += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
@@ -180,8 +179,7 @@ TEST_F(ControlGalleryTest, LayoutMakesEachControlAndProgramSetValuesAreNotReport
     const HWND track = m_gallery.Items().FindPicture(ItemId::BITMAP_SLSENSTRK_XY)->Handle();
     // Seven STAGE elements: five thumbs, from step 3 on.
     ASSERT_EQ(slider.ThumbCount(), 5u);
-    for (size_t index = 0; index < 5; ++index)
-    {
+    for (size_t index = 0; index < 5; ++index) {
         EXPECT_EQ(slider.Thumb(index)->Identifier(), ItemId::SLIDER_DPI_MULTI_STAGE1 + static_cast<int32_t>(index));
         EXPECT_EQ(slider.Thumb(index)->GetValue(), 3 + static_cast<int32_t>(index));
         EXPECT_EQ(slider.Thumb(index)->Kind(), ItemKind::SliderStage);
@@ -286,8 +284,7 @@ TEST_F(ControlGalleryTest, ZoneSliderKeepsThumbsApartUnlessFreeAndReportsTheZone
     EXPECT_GT(GetRValue(left), 180);
     EXPECT_LT(GetGValue(left), 80);
 
-    for (const auto& [x, zone] : {std::pair{30, 0u}, std::pair{250, 1u}, std::pair{480, 2u}})
-    {
+    for (const auto& [x, zone] : {std::pair{30, 0u}, std::pair{250, 1u}, std::pair{480, 2u}}) {
         m_gallery.Forget();
         ASSERT_NO_FATAL_FAILURE(Input(L"mousemove " + wintest::ScreenArguments(zones.Handle(), x, 4) + L" click 1",
               [&] { return CountOf(Notification::kZoneClicked) > 0; }));

@@ -31,8 +31,7 @@ UniqueBitmap Gradient(int width, int height, COLORREF from, COLORREF to)
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     auto* pixels = static_cast<uint32_t*>(bits);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
+        for (int x = 0; x < width; ++x) {
             const int r = GetRValue(from) + (GetRValue(to) - GetRValue(from)) * y / height;
             const int g = GetGValue(from) + (GetGValue(to) - GetGValue(from)) * y / height;
             const int b = GetBValue(from) + (GetBValue(to) - GetBValue(from)) * y / height;
@@ -54,8 +53,7 @@ public:
         m_pictures.push_back(Gradient(110, 32, RGB(200, 90, 0), RGB(120, 40, 0)));
         m_pictures.push_back(Gradient(110, 32, RGB(45, 45, 45), RGB(45, 45, 45)));
         const wchar_t* captions[] = {L"Normal", L"Checked", L"Disabled", L"Check box", L"Blinking"};
-        for (int index = 0; index < 5; ++index)
-        {
+        for (int index = 0; index < 5; ++index) {
             auto button = std::make_unique<CBitmapBtn>();
             const int top = 20 + index * 42;
             button->CreateButton(Handle(), RECT{20, top, 130, top + 32});
@@ -113,8 +111,7 @@ protected:
     void OnTimer(UINT_PTR timer) override
     {
         KillTimer(Handle(), timer);
-        if (timer == kOpenTimer)
-        {
+        if (timer == kOpenTimer) {
             // Hover the third row once the list is up, then leave it open for a while.
             SetTimer(Handle(), kCloseTimer, 6000, nullptr);
             SetTimer(nullptr, 0, 600, [](HWND, UINT, UINT_PTR id, DWORD) {
@@ -124,9 +121,7 @@ protected:
             });
             m_box.Open();
             PostQuitMessage(0);
-        }
-        else if (timer == kCloseTimer)
-        {
+        } else if (timer == kCloseTimer) {
             if (HWND list = GetCapture())
                 SendMessageW(list, WM_RBUTTONDOWN, 0, 0);
         }
@@ -151,8 +146,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     if (!window.Open())
         return 1;
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-    {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -299,8 +299,7 @@ TEST_F(ListPanelTest, PopupRunsThePanelModally)
     AddEntries({L"zero", L"one"});
     // Dismissed at once by a right click that waits in the queue for the panel's list.
     const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (auto* list = dynamic_cast<CListPanelList*>(CWindow::FromHandle(GetCapture())))
-        {
+        if (auto* list = dynamic_cast<CListPanelList*>(CWindow::FromHandle(GetCapture()))) {
             KillTimer(nullptr, id);
             SendMessageW(list->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
         }

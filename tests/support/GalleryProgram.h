@@ -29,8 +29,7 @@ inline bool QuitOnInputLine()
         char c = 0;
         DWORD read = 0;
         if (input != nullptr && input != INVALID_HANDLE_VALUE)
-            while (ReadFile(input, &c, 1, &read, nullptr) && read == 1 && c != '\n')
-            {
+            while (ReadFile(input, &c, 1, &read, nullptr) && read == 1 && c != '\n') {
             }
         PostThreadMessageW(thread, WM_QUIT, 0, 0);
         return 0;
@@ -48,8 +47,7 @@ inline bool QuitOnInputLine()
 inline void RunUntilQuit(HWND dialog = nullptr)
 {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-    {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (dialog != nullptr && IsDialogMessageW(dialog, &message))
             continue;
         TranslateMessage(&message);

@@ -30,8 +30,7 @@ inline UniqueBitmap MemoryBitmap(int width, int height, const PixelFunction& pix
         return bitmap;
     auto* pixels = static_cast<uint32_t*>(bits);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
+        for (int x = 0; x < width; ++x) {
             const COLORREF colour = pixel(x, y);
             pixels[y * width + x] = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
         }
@@ -44,10 +43,8 @@ inline UniqueBitmap MemoryBitmap(int width, int height, const PixelFunction& pix
 inline void PumpMessages(int rounds = 3)
 {
     MSG message{};
-    for (int round = 0; round < rounds; ++round)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
+    for (int round = 0; round < rounds; ++round) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -116,10 +113,8 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs = 1000
 {
     const ULONGLONG end = GetTickCount64() + deadlineMs;
     MSG message{};
-    for (;;)
-    {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
+    for (;;) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -44,7 +44,8 @@ public:
     // Runs the steps, handling the thread's messages meanwhile, until every step ran and its
     // xdotool ended and `done` answers true, or `timeoutMs` passed. False on a timeout or when
     // xdotool could not run (Failure() tells).
-    bool Run(const std::function<bool()>& done = [] { return true; }, DWORD timeoutMs = 20000)
+    bool Run(
+        const std::function<bool()>& done = [] { return true; }, DWORD timeoutMs = 20000)
     {
         s_running = this;
         const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &CXInputScript::Tick);
@@ -113,8 +114,7 @@ private:
 
     void Advance()
     {
-        if (m_process)
-        {
+        if (m_process) {
             if (WaitForSingleObject(m_process.Get(), 0) != WAIT_OBJECT_0)
                 return;
             m_process.Reset();
@@ -129,8 +129,8 @@ private:
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        {
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process)) {
             m_failure = L"xdotool did not start: " + command;
             return;
         }

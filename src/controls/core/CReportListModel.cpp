@@ -27,8 +27,7 @@ int CReportListModel::AddColumn(int32_t code, int32_t type, bool exclusive)
     column.exclusive = column.type == ColumnType::CheckBox && exclusive;
     column.position = static_cast<int>(m_columns.size());
     m_columns.push_back(column);
-    for (Row& row : m_rows)
-    {
+    for (Row& row : m_rows) {
         Cell cell = row.cells.empty() ? Cell{} : Cell{{}, row.cells.front().colours, kNoCheck, false};
         cell.check = column.type == ColumnType::CheckBox ? 0 : kNoCheck;
         cell.hasDropDown = column.type == ColumnType::Combo;
@@ -54,8 +53,7 @@ int CReportListModel::InsertRow(int position, const Colours& colours)
     if (position < 0)
         return -1;
     Row row;
-    for (const Column& column : m_columns)
-    {
+    for (const Column& column : m_columns) {
         Cell cell;
         cell.colours = colours;
         // A new row is unchecked until the page says otherwise; other cells have no check.
@@ -133,8 +131,7 @@ bool CReportListModel::SetCheck(int32_t code, int32_t key, int value)
     const int index = FindRow(key);
     if (column == nullptr || column->type != ColumnType::CheckBox || index < 0 || (value != 0 && value != 1))
         return false;
-    if (column->exclusive && value == 1)
-    {
+    if (column->exclusive && value == 1) {
         for (Row& row : m_rows)
             row.cells[column->position].check = 0;
     }
@@ -148,8 +145,7 @@ std::optional<uint8_t> CReportListModel::ClickCheck(int index, int position)
     Cell* cell = MutableCell(index, position);
     if (column == nullptr || cell == nullptr || column->type != ColumnType::CheckBox)
         return std::nullopt;
-    if (!column->exclusive)
-    {
+    if (!column->exclusive) {
         cell->check = cell->check == 1 ? 0 : 1;
         return static_cast<uint8_t>(cell->check);
     }
@@ -172,8 +168,7 @@ bool CReportListModel::AllChecked(int position) const noexcept
 int CReportListModel::ColumnAtX(const std::vector<int>& widths, int x) noexcept
 {
     int left = 0;
-    for (size_t position = 0; position < widths.size(); ++position)
-    {
+    for (size_t position = 0; position < widths.size(); ++position) {
         const int right = left + widths[position];
         if (x >= left && x < right)
             return static_cast<int>(position);

@@ -81,13 +81,10 @@ CStageTile::PaintPlan CStageTile::Plan(bool hasSelectedFrame) const
         return plan;
     plan.background = m_selected && hasSelectedFrame ? Picture::SelectedFrame : Picture::Frame;
     plan.selectedBoxes = m_selected;
-    if (m_separate)
-    {
+    if (m_separate) {
         plan.labels = {Label::Heading, Label::DpiX, Label::DpiY, Label::X, Label::Y};
         plan.numbers = {Number{Picture::XValue, m_xValue}, Number{Picture::YValue, m_yValue}};
-    }
-    else
-    {
+    } else {
         plan.labels = {Label::Heading, Label::Dpi};
         plan.numbers = {Number{Picture::Value, m_value}};
     }

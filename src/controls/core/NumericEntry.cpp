@@ -42,8 +42,7 @@ bool CanBecome(std::wstring_view digits, int32_t minimum, int32_t maximum) noexc
     // none, [10 value, 10 value + 9] with one, ... A lone 0 begins nothing more.
     long long low = value;
     long long high = value;
-    for (size_t length = digits.size(); length <= kMaxDigits && low <= maximum; ++length)
-    {
+    for (size_t length = digits.size(); length <= kMaxDigits && low <= maximum; ++length) {
         if (high >= minimum)
             return true;
         if (value == 0)

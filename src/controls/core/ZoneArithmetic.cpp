@@ -18,8 +18,7 @@ std::vector<CapRange> CapRanges(std::span<const int32_t> values, int32_t minimum
     std::vector<CapRange> ranges(values.size(), CapRange{minimum, maximum});
     if (free || values.size() < 2)
         return ranges;
-    for (size_t index = 0; index < values.size(); ++index)
-    {
+    for (size_t index = 0; index < values.size(); ++index) {
         if (index > 0)
             ranges[index].lower = values[index - 1];
         if (index + 1 < values.size())
@@ -35,8 +34,7 @@ void ApplyDefaultGreys(std::vector<uint32_t>& colours, size_t thumbCount, int32_
         colours.resize(thumbCount + 1, 0);
     const int64_t range = int64_t{maximum} - minimum;
     const int64_t increment = range != 0 ? static_cast<int64_t>(thumbCount + 1) * 255 / range : 0;
-    for (size_t zone = 0; zone < thumbCount; ++zone)
-    {
+    for (size_t zone = 0; zone < thumbCount; ++zone) {
         const auto grey = static_cast<uint32_t>((static_cast<int64_t>(zone) * increment) & 0xFF);
         colours[zone] = grey | (grey << 8) | (grey << 16);
     }
@@ -61,8 +59,7 @@ std::vector<Span> ZoneSpans(std::span<const int32_t> centres, int32_t left, int3
     std::vector<Span> spans;
     spans.reserve(centres.size() + 1);
     int32_t from = left;
-    for (const int32_t centre : centres)
-    {
+    for (const int32_t centre : centres) {
         spans.push_back(Span{from, centre});
         from = centre;
     }

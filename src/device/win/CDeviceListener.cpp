@@ -15,8 +15,7 @@ constexpr DWORD kFilterSize = 32;
 
 CDeviceListener::~CDeviceListener()
 {
-    while (!m_registrations.empty())
-    {
+    while (!m_registrations.empty()) {
         UnregisterDeviceNotification(m_registrations.back());
         m_registrations.pop_back();
     }

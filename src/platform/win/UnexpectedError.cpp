@@ -29,8 +29,7 @@ void WriteStandardError(const char* text) noexcept
 void EndOnUnexpectedError(const char* where, const char* what) noexcept
 {
     static std::atomic<bool> ending{false};
-    if (!ending.exchange(true))
-    {
+    if (!ending.exchange(true)) {
         char report[kReportLength];
         std::snprintf(report, sizeof(report), "Vantix: unexpected error in %s: %s\n", where != nullptr ? where : "?",
                       what != nullptr ? what : "?");

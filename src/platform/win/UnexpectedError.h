@@ -21,16 +21,11 @@ inline constexpr unsigned kUnexpectedErrorExitCode = 3;
 template <typename Call>
 std::invoke_result_t<Call> CallAtBarrier(const char* where, Call&& call) noexcept
 {
-    try
-    {
+    try {
         return call();
-    }
-    catch (const std::exception& error)
-    {
+    } catch (const std::exception& error) {
         EndOnUnexpectedError(where, error.what());
-    }
-    catch (...)
-    {
+    } catch (...) {
         EndOnUnexpectedError(where, "an exception of an unknown type");
     }
 }

@@ -16,8 +16,7 @@ namespace {
 UINT CaptionFlagsOf(const ButtonDescription& description) noexcept
 {
     UINT flags = DT_VCENTER | DT_WORDBREAK | DT_EDITCONTROL | DT_MODIFYSTRING;
-    switch (description.justify)
-    {
+    switch (description.justify) {
     case Justify::Right: flags |= DT_RIGHT; break;
     case Justify::Centre: flags |= DT_CENTER; break;
     default: flags |= DT_LEFT; break;
@@ -38,8 +37,7 @@ CBitmapBtn::Picture CBitmapBtn::ChoosePicture(const DrawState& state) noexcept
 {
     if (state.blinking)
         return state.blinkPicture;
-    if (state.checkBox)
-    {
+    if (state.checkBox) {
         // A disabled check box still shows whether it is checked.
         if (state.checked)
             return Picture::Pressed;
@@ -69,15 +67,13 @@ std::unique_ptr<CBitmapBtn> CBitmapBtn::Create(const ButtonDescription& descript
     if (!button->CreateButton(parent, rect))
         return nullptr;
     button->SetCheckBox(description.isCheckbox);
-    for (size_t state = 0; state < kPictureCount; ++state)
-    {
+    for (size_t state = 0; state < kPictureCount; ++state) {
         if (const auto& colour = description.states[state].captionColour)
             button->SetCaptionColour(static_cast<Picture>(state), *colour);
     }
     button->SetFont(font);
     button->SetCaptionFlags(CaptionFlagsOf(description));
-    if (!description.dynamic)
-    {
+    if (!description.dynamic) {
         const auto& states = description.states;
         const HBITMAP normal = BitmapOf(states[ButtonDescription::kNormal].picture);
         const HBITMAP over = BitmapOf(states[ButtonDescription::kOver].picture);
@@ -113,8 +109,7 @@ void CBitmapBtn::SetPictures(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBI
                              int height)
 {
     const HBITMAP given[kPictureCount] = {normal, hover, pressed, disabled};
-    for (size_t state = 0; state < kPictureCount; ++state)
-    {
+    for (size_t state = 0; state < kPictureCount; ++state) {
         if (given[state] != nullptr)
             m_pictures[state] = PictureArea::Part(given[state], x, y, width, height);
     }
@@ -130,8 +125,7 @@ void CBitmapBtn::SetPictures(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBI
 void CBitmapBtn::SetPicturesWithMask(HBITMAP mask, HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled,
                                      int x, int y, int width, int height)
 {
-    if (Handle() != nullptr && mask != nullptr)
-    {
+    if (Handle() != nullptr && mask != nullptr) {
         UniqueRegion outline = OutlineRegion(mask);
         // The window owns the region once it is set.
         if (outline && SetWindowRgn(Handle(), outline.Get(), TRUE) != 0)
@@ -211,8 +205,7 @@ CBitmapBtn::DrawState CBitmapBtn::CurrentDrawState(UINT itemState) const noexcep
 CBitmapBtn::Picture CBitmapBtn::ShownPicture() const noexcept
 {
     UINT itemState = 0;
-    if (Handle() != nullptr)
-    {
+    if (Handle() != nullptr) {
         if ((SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0)
             itemState |= ODS_SELECTED;
         if (!IsWindowEnabled(Handle()))
@@ -262,8 +255,7 @@ void CBitmapBtn::ActivateOwner() const
 void CBitmapBtn::OnLButtonDown(POINT, WPARAM)
 {
     ActivateOwner();
-    if (!m_checkBox)
-    {
+    if (!m_checkBox) {
         Default();
         return;
     }
@@ -295,8 +287,7 @@ void CBitmapBtn::OnLButtonUp(POINT, WPARAM)
 void CBitmapBtn::OnCaptureChanged(HWND newCapture)
 {
     Default();
-    if (m_hover.IsHovered() && newCapture != Handle())
-    {
+    if (m_hover.IsHovered() && newCapture != Handle()) {
         m_hover.Clear();
         Redraw();
     }
@@ -316,8 +307,7 @@ void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& draw)
     RECT client{};
     GetClientRect(Handle(), &client);
     const SIZE size{client.right - client.left, client.bottom - client.top};
-    if (m_caption.empty())
-    {
+    if (m_caption.empty()) {
         DrawPictureArea(draw.hDC, 0, 0, size.cx, size.cy, picture);
         return;
     }

@@ -47,8 +47,7 @@ void CBitmapItem::SetPicture(HBITMAP picture, int left, int top, int right, int 
 
 void CBitmapItem::SetPicture(HBITMAP mask, HBITMAP picture, int left, int top, int right, int bottom)
 {
-    if (mask != nullptr && Handle() != nullptr)
-    {
+    if (mask != nullptr && Handle() != nullptr) {
         UniqueRegion outline = OutlineRegion(mask);
         // The window owns a region it was given.
         if (outline && SetWindowRgn(Handle(), outline.Get(), TRUE))
@@ -69,8 +68,7 @@ void CBitmapItem::OnPaint()
 
 void CBitmapItem::OnCommand(HWND control, WORD, WORD)
 {
-    if (control != nullptr)
-    {
+    if (control != nullptr) {
         const Message& command = CurrentMessage();
         PostMessageW(GetParent(Handle()), command.id, command.wParam, command.lParam);
     }

@@ -26,8 +26,7 @@ constexpr UINT kRightShiftScanCode = 54;
 
 UINT CaptionFlagsOf(const BitmapWindowDescription& description) noexcept
 {
-    if (description.justify == Justify::Right || description.justify == Justify::Centre)
-    {
+    if (description.justify == Justify::Right || description.justify == Justify::Centre) {
         const UINT alignment = description.justify == Justify::Right ? DT_RIGHT : DT_CENTER;
         return alignment | (description.multiline ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
     }
@@ -40,8 +39,7 @@ UINT CBitmapWindow::RefineVirtualKey(UINT virtualKey, LPARAM keyData) noexcept
 {
     const UINT scanCode = static_cast<UINT>((keyData >> 16) & 0xFF);
     const bool extended = ((keyData >> 24) & 1) != 0;
-    switch (virtualKey)
-    {
+    switch (virtualKey) {
     case VK_CONTROL: return extended ? kRightControl : kLeftControl;
     case VK_MENU: return extended ? kRightAlt : kLeftAlt;
     case VK_RETURN: return extended ? kPadEnter : VK_RETURN;
@@ -122,14 +120,11 @@ void CBitmapWindow::SetCapturing(bool capturing)
     if (capturing == m_capturing || Handle() == nullptr)
         return;
     m_capturing = capturing;
-    if (capturing)
-    {
+    if (capturing) {
         const HWND focus = GetFocus();
         m_previousFocus = focus != Handle() ? focus : nullptr;
         SetFocus(Handle());
-    }
-    else
-    {
+    } else {
         const HWND previous = std::exchange(m_previousFocus, nullptr);
         if (previous != nullptr && IsWindow(previous) && GetFocus() == Handle())
             SetFocus(previous);
@@ -201,8 +196,7 @@ void CBitmapWindow::OnKillFocus(HWND)
 {
     // The focus went elsewhere on its own: capturing ends there, without taking it back.
     m_previousFocus = nullptr;
-    if (m_capturing)
-    {
+    if (m_capturing) {
         m_capturing = false;
         InvalidateRect(Handle(), nullptr, FALSE);
     }
@@ -224,8 +218,7 @@ void CBitmapWindow::OnKeyReleased(WPARAM virtualKey, LPARAM keyData)
 
 LRESULT CBitmapWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_MOUSELEAVE:
         m_hovered = false;
         InvalidateRect(Handle(), nullptr, FALSE);

@@ -40,8 +40,7 @@ LRESULT CALLBACK CCustomWindow::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT CCustomWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = static_cast<CCustomWindow*>(FromHandle(window));
-    if (self == nullptr && message == WM_NCCREATE)
-    {
+    if (self == nullptr && message == WM_NCCREATE) {
         self = static_cast<CCustomWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (self != nullptr)
             self->Bind(window);

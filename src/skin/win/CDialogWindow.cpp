@@ -44,15 +44,12 @@ LRESULT CDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnInitDialog() ? TRUE : FALSE;
     // Controls of the program's send their own commands (identifier 0); these come from the dialog
     // manager's Enter and Escape.
-    if (message == WM_COMMAND && FromHandle(reinterpret_cast<HWND>(lParam)) == nullptr)
-    {
-        if (LOWORD(wParam) == IDOK)
-        {
+    if (message == WM_COMMAND && FromHandle(reinterpret_cast<HWND>(lParam)) == nullptr) {
+        if (LOWORD(wParam) == IDOK) {
             OnOK();
             return 0;
         }
-        if (LOWORD(wParam) == IDCANCEL)
-        {
+        if (LOWORD(wParam) == IDCANCEL) {
             OnCancel();
             return 0;
         }
@@ -62,8 +59,7 @@ LRESULT CDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool CDialogWindow::AnswersDirectly(UINT message) noexcept
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_INITDIALOG:
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
@@ -91,8 +87,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
 INT_PTR CDialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = static_cast<CDialogWindow*>(FromHandle(window));
-    if (self == nullptr && message == WM_INITDIALOG)
-    {
+    if (self == nullptr && message == WM_INITDIALOG) {
         self = reinterpret_cast<CDialogWindow*>(lParam);
         if (self != nullptr)
             self->Bind(window);

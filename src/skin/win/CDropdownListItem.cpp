@@ -137,8 +137,7 @@ void CDropdownListItem::ClearSelection()
 
 int CDropdownListItem::IndexOfEntry(std::wstring_view text) const noexcept
 {
-    for (size_t index = 0; index < m_entries.size(); ++index)
-    {
+    for (size_t index = 0; index < m_entries.size(); ++index) {
         if (m_entries[index].text == text)
             return static_cast<int>(index);
     }
@@ -168,8 +167,7 @@ std::wstring CDropdownListItem::DisplayText() const
 {
     std::wstring text = m_prefix;
     text += CSkinEnvironment::Instance().Languages().ShowText(m_currentText);
-    if (!m_secondText.empty())
-    {
+    if (!m_secondText.empty()) {
         text += L": ";
         text += m_secondText;
     }
@@ -255,15 +253,12 @@ void CDropdownListItem::TakeChoice(int index)
     if (index < 0 || static_cast<size_t>(index) >= m_entries.size())
         return;
     const CListPanelItem* submenu = m_entries[static_cast<size_t>(index)].submenu;
-    if (submenu != nullptr)
-    {
+    if (submenu != nullptr) {
         const int subIndex = submenu->CurrentIndex();
         if (subIndex < 0)
             return;
         SetSelection(index, submenu->EntryText(subIndex));
-    }
-    else
-    {
+    } else {
         SetSelection(index);
     }
     SendMessageW(GetParent(Handle()), Notification::kEntryChosen, static_cast<WPARAM>(index),
@@ -305,8 +300,7 @@ void CDropdownListItem::Paint(HDC dc, const RECT& client) const
         const ScopedSelect brush(dc, fill.Get());
         ::Rectangle(dc, geometry.border.left, geometry.border.top, geometry.border.right, geometry.border.bottom);
     }
-    if (geometry.textArea.right > geometry.textArea.left && geometry.textArea.bottom > geometry.textArea.top)
-    {
+    if (geometry.textArea.right > geometry.textArea.left && geometry.textArea.bottom > geometry.textArea.top) {
         // The off-screen surface starts filled with the target's background colour.
         const COLORREF oldBackground = SetBkColor(dc, background);
         {
@@ -332,8 +326,7 @@ void CDropdownListItem::PaintArrow(HDC dc, POINT top) const
 {
     const UniquePen arrowPen(CreatePen(PS_SOLID, 1, m_colours.highlightText));
     const ScopedSelect pen(dc, arrowPen.Get());
-    for (int line = 0; line * 2 < kArrowWidth; ++line)
-    {
+    for (int line = 0; line * 2 < kArrowWidth; ++line) {
         const int length = kArrowWidth - 2 * line;
         MoveToEx(dc, top.x + line, top.y + line, nullptr);
         LineTo(dc, top.x + line + length, top.y + line);

@@ -54,8 +54,7 @@ void CGUIPanel::LoadLayout()
     m_problems = CLayoutLoader::Load(m_layoutFile, m_items, Handle());
     m_background = m_items.Find<CPanelBitmap>(ItemId::BACKGROUND, ItemKind::PanelBitmap);
     m_mask = m_items.Find<CPanelBitmap>(ItemId::MASK, ItemKind::PanelBitmap);
-    if (m_background == nullptr)
-    {
+    if (m_background == nullptr) {
         // Without a background there is no size to take: the window keeps the template's.
         RECT client{};
         GetClientRect(Handle(), &client);
@@ -83,8 +82,7 @@ void CGUIPanel::ApplyMask()
     if (!outline)
         return;
     // The window owns a region it was given.
-    if (SetWindowRgn(Handle(), outline.Get(), TRUE))
-    {
+    if (SetWindowRgn(Handle(), outline.Get(), TRUE)) {
         (void)outline.Release();
         m_hasOutline = true;
     }

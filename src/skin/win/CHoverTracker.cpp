@@ -5,8 +5,7 @@ CHoverTracker::Change CHoverTracker::OnMouseMove(HWND window, HWND owner, POINT 
     const bool leftHeld = (keys & MK_LBUTTON) != 0;
     if (leftHeld && !m_hovered)
         return Change::None;
-    if (GetCapture() != window)
-    {
+    if (GetCapture() != window) {
         if (GetActiveWindow() == nullptr || owner == nullptr)
             return Change::None;
         m_hovered = true;

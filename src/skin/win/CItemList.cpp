@@ -4,8 +4,7 @@
 
 CItemList& CItemList::operator=(CItemList&& other) noexcept
 {
-    if (this != &other)
-    {
+    if (this != &other) {
         DestroyAll();
         m_items = std::move(other.m_items);
     }
@@ -41,10 +40,8 @@ CBitmapItem* CItemList::FindPicture(int32_t identifier) const noexcept
 
 void CItemList::ShowAll(bool show) const
 {
-    for (const auto& item : m_items)
-    {
-        switch (item->Kind())
-        {
+    for (const auto& item : m_items) {
+        switch (item->Kind()) {
         case ItemKind::PanelBitmap:
         case ItemKind::ApmSlider:
         case ItemKind::Font:

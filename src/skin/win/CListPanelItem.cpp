@@ -39,8 +39,7 @@ std::unique_ptr<CListPanelItem> CListPanelItem::Create(const ListPanelDescriptio
     item->SetSorted(description.sorted);
     for (const std::wstring& entry : description.entries)
         item->AddEntry(entry);
-    if (const auto& scroll = description.scrollBar)
-    {
+    if (const auto& scroll = description.scrollBar) {
         item->SetScrollBar(ListPopupScrollBar{scroll->width, BitmapOf(scroll->thumb), BitmapOf(scroll->top),
                                               BitmapOf(scroll->bottom), BitmapOf(scroll->arrowUp),
                                               BitmapOf(scroll->arrowDown), BitmapOf(scroll->span)});
@@ -71,8 +70,7 @@ int CListPanelItem::CurrentIndex() const noexcept
 {
     if (m_currentText.empty())
         return -1;
-    for (size_t index = 0; index < m_entries.size(); ++index)
-    {
+    for (size_t index = 0; index < m_entries.size(); ++index) {
         if (m_entries[index].text == m_currentText)
             return static_cast<int>(index);
     }

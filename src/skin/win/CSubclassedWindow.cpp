@@ -55,8 +55,7 @@ LRESULT CSubclassedWindow::Procedure(HWND window, UINT message, WPARAM wParam, L
     if (self == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
     const LRESULT result = self->Dispatch(message, wParam, lParam);
-    if (message == WM_NCDESTROY)
-    {
+    if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_controlProc));
         self->Unbind();
     }

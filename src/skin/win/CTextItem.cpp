@@ -20,8 +20,7 @@ void TrimMarkers(std::wstring& text)
 {
     if (text.empty() || text.front() != L'\\')
         return;
-    for (std::wstring_view markers : {std::wstring_view(L"\\N"), std::wstring_view(L"\\n")})
-    {
+    for (std::wstring_view markers : {std::wstring_view(L"\\N"), std::wstring_view(L"\\n")}) {
         const size_t start = text.find_first_not_of(markers);
         text.erase(0, start == std::wstring::npos ? text.size() : start);
     }
@@ -73,17 +72,14 @@ std::unique_ptr<CTextItem> CTextItem::Create(const TextItemDescription& descript
 
 UINT CTextItem::LayoutFlags(Justify justify, bool multiline) noexcept
 {
-    if (justify == Justify::Right || justify == Justify::Centre)
-    {
+    if (justify == Justify::Right || justify == Justify::Centre) {
         const UINT alignment = justify == Justify::Right ? DT_RIGHT : DT_CENTER;
         return alignment | (multiline ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
     }
     return multiline ? DT_WORDBREAK : 0;
 }
 
-CTextItem::CTextItem(std::wstring_view textKey, int32_t caps) : m_text(TranslateForDisplay(textKey, caps))
-{
-}
+CTextItem::CTextItem(std::wstring_view textKey, int32_t caps) : m_text(TranslateForDisplay(textKey, caps)) {}
 
 void CTextItem::SetText(std::wstring_view textKey)
 {
@@ -115,8 +111,7 @@ void CTextItem::Repaint() const
     if (Handle() == nullptr)
         return;
     const HWND parent = GetParent(Handle());
-    if (parent == nullptr)
-    {
+    if (parent == nullptr) {
         InvalidateRect(Handle(), nullptr, TRUE);
         return;
     }
@@ -131,24 +126,20 @@ void CTextItem::OnDrawItem(const DRAWITEMSTRUCT& draw)
     const HDC dc = draw.hDC;
     UniqueFont defaultFont;
     HFONT font = m_font != nullptr ? m_font->Font() : nullptr;
-    if (font == nullptr)
-    {
+    if (font == nullptr) {
         defaultFont = MakeDefaultFont();
         font = defaultFont.Get();
     }
     ScopedSelect selected(dc, font);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColour = SetTextColor(dc, DrawColour());
-    if (m_layoutFlags != 0)
-    {
+    if (m_layoutFlags != 0) {
         RECT area{};
         GetClientRect(Handle(), &area);
         if ((m_layoutFlags & (DT_WORDBREAK | DT_CENTER | DT_RIGHT)) == DT_WORDBREAK)
             area.right = std::max(area.left, area.right - kWrapMargin);
         DrawTextW(dc, m_text.c_str(), static_cast<int>(m_text.size()), &area, m_layoutFlags);
-    }
-    else
-    {
+    } else {
         TextOutW(dc, draw.rcItem.left + kTextOffset.x, draw.rcItem.top + kTextOffset.y, m_text.c_str(),
                  static_cast<int>(m_text.size()));
     }

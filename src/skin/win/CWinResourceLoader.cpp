@@ -51,8 +51,7 @@ std::optional<IResourceLoader::Picture> CWinResourceLoader::DecodePicture(const 
     // it would be held four times at once (the file, its copy for the stream, the decoded
     // picture and our copy at the screen's depth): the skin's largest pictures set the
     // program's peak memory that way.
-    if (IsBitmapFile(*bytes))
-    {
+    if (IsBitmapFile(*bytes)) {
         bytes.reset();
         return LoadBitmapFile(path);
     }

@@ -17,8 +17,7 @@ POINT PointOf(LPARAM lParam) noexcept
 
 CWindow::~CWindow()
 {
-    if (m_window != nullptr)
-    {
+    if (m_window != nullptr) {
         const HWND window = m_window;
         RemovePropW(window, kBindingProperty);
         m_window = nullptr;
@@ -65,8 +64,7 @@ LRESULT CWindow::Default()
 
 bool CWindow::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_DRAWITEM)
-    {
+    if (message == WM_DRAWITEM) {
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         CWindow* child = draw != nullptr ? FromHandle(draw->hwndItem) : nullptr;
         if (child == nullptr || child == this)
@@ -75,16 +73,14 @@ bool CWindow::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = TRUE;
         return true;
     }
-    if (message == WM_COMMAND && lParam != 0)
-    {
+    if (message == WM_COMMAND && lParam != 0) {
         CWindow* child = FromHandle(reinterpret_cast<HWND>(lParam));
         if (child == nullptr || child == this || !child->OnReflectedCommand(HIWORD(wParam)))
             return false;
         result = 0;
         return true;
     }
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN || message == WM_CTLCOLOREDIT)
-    {
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN || message == WM_CTLCOLOREDIT) {
         CWindow* child = FromHandle(reinterpret_cast<HWND>(lParam));
         if (child == nullptr || child == this)
             return false;
@@ -104,8 +100,7 @@ LRESULT CWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWindow::Decode(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wParam)); return 0;

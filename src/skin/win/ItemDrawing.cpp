@@ -35,8 +35,7 @@ void DrawItemText(HDC dc, const RECT& area, std::wstring_view text, COLORREF col
     if (dc == nullptr || text.empty())
         return;
     UniqueFont fallback;
-    if (font == nullptr)
-    {
+    if (font == nullptr) {
         fallback = MakeDefaultCaptionFont();
         font = fallback.Get();
     }

@@ -104,12 +104,10 @@ template <typename Cut>
 UniqueRegion RegionOfKeptPixels(const Pixels& pixels, Cut cut)
 {
     RegionBuilder builder;
-    for (int y = 0; y < pixels.height; ++y)
-    {
+    for (int y = 0; y < pixels.height; ++y) {
         const uint32_t* row = pixels.rows.data() + static_cast<size_t>(y) * static_cast<size_t>(pixels.width);
         int x = 0;
-        while (x < pixels.width)
-        {
+        while (x < pixels.width) {
             while (x < pixels.width && cut(row[x]))
                 ++x;
             const int start = x;

@@ -21,8 +21,7 @@ void EnableKeepingFocus(HWND control, bool enable) noexcept
     // Disabled first, so that the dialog manager, which hands the dialog's focus on to a
     // control it remembers or to its first enabled one, cannot choose this one. A remembered
     // control that no longer takes the focus is forgotten on the first try: hence a second.
-    for (int attempt = 0; attempt < 2; ++attempt)
-    {
+    for (int attempt = 0; attempt < 2; ++attempt) {
         const HWND focus = GetFocus();
         if (focus != nullptr && !Holds(control, focus))
             return;

@@ -30,8 +30,7 @@ protected:
         ASSERT_EQ(m_model.AddColumn(kName, TypeOf(Type::Edit), false), 2);
         ASSERT_EQ(m_model.AddColumn(kProgram, TypeOf(Type::FileDialog), false), 3);
         ASSERT_EQ(m_model.AddColumn(kAutoSwitch, TypeOf(Type::CheckBox), false), 4);
-        for (int32_t key = 10; key < 13; ++key)
-        {
+        for (int32_t key = 10; key < 13; ++key) {
             const int row = m_model.InsertRow(static_cast<int>(m_model.RowCount()), kPlain);
             ASSERT_TRUE(m_model.SetRowKey(row, key));
         }

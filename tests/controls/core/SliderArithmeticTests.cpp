@@ -38,8 +38,7 @@ TEST(SliderThumbTest, RangeIsOrderedAndItsEndsLieAtTheTrackEnds)
 
     // 70 positions of the 800 set, and a range that does not start at 1 (the stages pop-up's
     // 11 to 80): both span the track from start to end, every step found where it is drawn.
-    for (const auto& [minimum, maximum] : {std::pair{1, 70}, std::pair{11, 80}})
-    {
+    for (const auto& [minimum, maximum] : {std::pair{1, 70}, std::pair{11, 80}}) {
         const CSliderThumb scaled = SensitivityThumb(minimum, maximum);
         EXPECT_EQ(scaled.CentreOf(minimum), 48);
         EXPECT_EQ(scaled.CentreOf(maximum), 508);

@@ -46,18 +46,15 @@ void CControlGallery::Fill()
         marker->SetValue(6);
     if (auto* vertical = Find<CVertSlider>(ItemId::SLIDER_SCROLL, ItemKind::VerticalSlider))
         vertical->SetValue(70);
-    if (auto* first = Find<CDPIStageWindow>(ItemId::DPISTAGEWINDOW_01, ItemKind::DpiStageWindow))
-    {
+    if (auto* first = Find<CDPIStageWindow>(ItemId::DPISTAGEWINDOW_01, ItemKind::DpiStageWindow)) {
         first->SetValues(1200, 1200, 1200);
         first->SetSelected(true);
     }
-    if (auto* second = Find<CDPIStageWindow>(ItemId::DPISTAGEWINDOW_02, ItemKind::DpiStageWindow))
-    {
+    if (auto* second = Find<CDPIStageWindow>(ItemId::DPISTAGEWINDOW_02, ItemKind::DpiStageWindow)) {
         second->SetValues(1800, 1600, 900);
         second->SetSeparate(true);
     }
-    if (auto* profile = Find<CProfileBtn>(ItemId::BUTTON_PROFILE01, ItemKind::ProfileButton))
-    {
+    if (auto* profile = Find<CProfileBtn>(ItemId::BUTTON_PROFILE01, ItemKind::ProfileButton)) {
         profile->SetText(0, L"1");
         profile->SetText(1, L"Gaming profile with a long name");
     }
@@ -65,13 +62,11 @@ void CControlGallery::Fill()
 
 LRESULT CControlGallery::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND || (message >= WM_USER && message < WM_APP))
-    {
+    if (message == WM_COMMAND || (message >= WM_USER && message < WM_APP)) {
         m_received.push_back(Received{message, wParam, lParam});
         return 0;
     }
-    if (message == WM_PAINT)
-    {
+    if (message == WM_PAINT) {
         PaintDc paint(Handle());
         const UniqueBrush surface(CreateSolidBrush(kSurface));
         FillRect(paint.Get(), &paint.Area(), surface.Get());

@@ -69,8 +69,7 @@ bool CControlsGallery::OnInitDialog()
     const CLayoutReader reader(skin.Cache(), skin.Languages());
     LayoutDescription description = reader.ReadBytes(ReadBytes(m_layoutPath));
     CLayoutLoader::Build(description, Items(), Handle());
-    if (CDropdownListItem* dropdown = Dropdown(); dropdown != nullptr && ProfileMenu() != nullptr)
-    {
+    if (CDropdownListItem* dropdown = Dropdown(); dropdown != nullptr && ProfileMenu() != nullptr) {
         // The profile entry opens the sub-list of the profiles' names, as on the assign-buttons
         // page.
         std::vector<ListEntry> profiles;
@@ -83,8 +82,7 @@ bool CControlsGallery::OnInitDialog()
             dropdown->AddEntry(entry.text, entry.text == L"$profile" ? ProfileMenu() : nullptr);
         dropdown->SetSelection(0);
     }
-    if (CEditItem* delay = DelayField())
-    {
+    if (CEditItem* delay = DelayField()) {
         static_cast<void>(delay->SetNumeric(kDelayMinimum, kDelayMaximum));
         delay->SetText(L"20");
     }
@@ -102,8 +100,7 @@ void CControlsGallery::FillRows()
     const COLORREF text = RGB(255, 255, 255);
     const COLORREF background = RGB(0x20, 0x20, 0x24);
     const COLORREF highlight = RGB(0x10, 0x60, 0x30);
-    for (int index = 0; index < static_cast<int>(std::size(kProfiles)); ++index)
-    {
+    for (int index = 0; index < static_cast<int>(std::size(kProfiles)); ++index) {
         const int row = list->InsertRow(index, text, background, text, highlight);
         static_cast<void>(list->SetRowKey(row, index));
         wchar_t number[8];
@@ -182,31 +179,25 @@ void CControlsGallery::Record(UINT message, WPARAM wParam, LPARAM lParam)
     notice.lParam = lParam;
     const NotificationInfo* info = FindNotification(message);
     const NotificationRecord record = info != nullptr ? info->record : NotificationRecord::None;
-    if (record == NotificationRecord::CellText && lParam != 0)
-    {
+    if (record == NotificationRecord::CellText && lParam != 0) {
         const auto* cell = reinterpret_cast<const ListCellText*>(lParam);
         notice.row = cell->row;
         notice.column = cell->column;
         notice.text = cell->text != nullptr ? cell->text : L"";
-    }
-    else if (record == NotificationRecord::CellCheck && lParam != 0)
-    {
+    } else if (record == NotificationRecord::CellCheck && lParam != 0) {
         const auto* cell = reinterpret_cast<const ListCellCheck*>(lParam);
         notice.row = cell->row;
         notice.column = cell->column;
         notice.value = cell->value != nullptr ? *cell->value : -1;
-    }
-    else if (record == NotificationRecord::Row && lParam != 0)
+    } else if (record == NotificationRecord::Row && lParam != 0)
         notice.row = reinterpret_cast<const ListRow*>(lParam)->row;
     m_notices.push_back(std::move(notice));
 }
 
 LRESULT CControlsGallery::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    for (const UINT recorded : kRecorded)
-    {
-        if (message == recorded)
-        {
+    for (const UINT recorded : kRecorded) {
+        if (message == recorded) {
             Record(message, wParam, lParam);
             return 0;
         }

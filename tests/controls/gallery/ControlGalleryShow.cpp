@@ -25,8 +25,7 @@ namespace {
 int Show()
 {
     CControlGallery gallery;
-    if (!gallery.Open())
-    {
+    if (!gallery.Open()) {
         std::printf("ERROR the gallery layout gives no items\n");
         return 1;
     }
@@ -47,8 +46,7 @@ int main()
 {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr || count != 3)
-    {
+    if (arguments == nullptr || count != 3) {
         std::printf("ERROR usage: ControlGallery PROGRAM_FOLDER LANGUAGE\n");
         return 2;
     }

@@ -53,8 +53,7 @@ public:
         auto* list = dynamic_cast<CListPanelList*>(CWindow::FromHandle(GetCapture()));
         if (list == nullptr)
             return;
-        if (s_first == nullptr)
-        {
+        if (s_first == nullptr) {
             s_first = list;
             int row = 0;
             while (row < list->RowCount() && list->EntryOfRow(row) != kProfileEntry)
@@ -81,8 +80,7 @@ private:
 int Show(const std::wstring& layout, bool lists)
 {
     CControlsGallery gallery(layout, nullptr);
-    if (!gallery.CreateModeless(nullptr) || gallery.List() == nullptr)
-    {
+    if (!gallery.CreateModeless(nullptr) || gallery.List() == nullptr) {
         std::printf("ERROR the gallery layout made no report list\n");
         return 1;
     }
@@ -92,14 +90,12 @@ int Show(const std::wstring& layout, bool lists)
     wintest::PumpUntil([] { return false; }, 300);
     if (!galleryprogram::QuitOnInputLine())
         return 1;
-    if (lists)
-    {
+    if (lists) {
         // The lists run their own loops until the line arrives (its quit ends them).
         SetTimer(nullptr, 0, 100, &ListOpener::Tick);
         if (CDropdownListItem* dropdown = gallery.Dropdown())
             dropdown->Open();
-    }
-    else
+    } else
         Ready();
     galleryprogram::RunUntilQuit(gallery.Handle());
     return 0;
@@ -111,8 +107,7 @@ int main()
 {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr || count < 4 || count > 5 || (count == 5 && std::wstring(arguments[4]) != L"--lists"))
-    {
+    if (arguments == nullptr || count < 4 || count > 5 || (count == 5 && std::wstring(arguments[4]) != L"--lists")) {
         std::printf("ERROR usage: ControlsGallery PROGRAM_FOLDER LANGUAGE GALLERY_LAYOUT [--lists]\n");
         return 2;
     }

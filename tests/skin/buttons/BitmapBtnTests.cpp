@@ -134,8 +134,7 @@ TEST_F(BitmapBtnTest, CheckBoxInToggleModeZeroReportsButKeepsItsPicture)
 {
     auto checkBox = MakeButton(true);
     checkBox->SetToggleMode(0);
-    for (int press = 1; press <= 2; ++press)
-    {
+    for (int press = 1; press <= 2; ++press) {
         SendMessageW(checkBox->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
         SendMessageW(checkBox->Handle(), WM_LBUTTONUP, 0, At(5, 5));
         EXPECT_EQ(m_parent.Of(WM_COMMAND).size(), static_cast<size_t>(press));

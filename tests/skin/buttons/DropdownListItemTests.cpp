@@ -147,8 +147,7 @@ TEST_F(DropdownListItemTest, PaintsBorderAndArrow)
     const int x = kBoxWidth - kBoxHeight + (kBoxHeight - 7) / 2;
     const int y = (kBoxHeight - 6) / 2;
     const int lengths[] = {7, 5, 3, 1};
-    for (int line = 0; line < 4; ++line)
-    {
+    for (int line = 0; line < 4; ++line) {
         EXPECT_EQ(PixelOf(thin->Handle(), x + line - 1, y + line), m_colours.background) << "line " << line;
         for (int dx = 0; dx < lengths[line]; ++dx)
             EXPECT_EQ(PixelOf(thin->Handle(), x + line + dx, y + line), m_colours.highlightText) << "line " << line;

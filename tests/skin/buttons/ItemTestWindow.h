@@ -55,15 +55,13 @@ public:
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND || (message >= WM_USER && message < WM_APP))
-        {
+        if (message == WM_COMMAND || (message >= WM_USER && message < WM_APP)) {
             if (onReceive)
                 onReceive(message, wParam, lParam);
             received.push_back(Received{message, wParam, lParam});
             return 0;
         }
-        if (message == WM_PAINT)
-        {
+        if (message == WM_PAINT) {
             PAINTSTRUCT paint{};
             BeginPaint(Handle(), &paint);
             FillRect(paint.hdc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
@@ -94,8 +92,7 @@ inline std::string LanguageFile(std::initializer_list<std::pair<std::u16string, 
         text += key + u"\r\n" + value + u"\r\n";
     text += u"END OF FILE\r\n";
     std::string bytes;
-    for (char16_t unit : text)
-    {
+    for (char16_t unit : text) {
         bytes.push_back(static_cast<char>(unit & 0xFF));
         bytes.push_back(static_cast<char>(unit >> 8));
     }

@@ -234,7 +234,8 @@ TEST_F(LayoutLoaderTest, TextLayoutFlagsFollowJustifyAndMultiline)
 TEST_F(LayoutLoaderTest, LanguageItemKeepsItsTableForTheLanguageSet)
 {
     WriteLanguage(L"english.lng", skintest::LanguageFile({{u"ok", u"Okay"}}));
-    WriteLayout(L"Language.xml", R"(<ITEMLIST><LANGLIST><LANG name="LANGUAGE_DEFAULT" file="english.lng"/></LANGLIST></ITEMLIST>)");
+    WriteLayout(L"Language.xml",
+                R"(<ITEMLIST><LANGLIST><LANG name="LANGUAGE_DEFAULT" file="english.lng"/></LANGLIST></ITEMLIST>)");
     {
         CItemList languages;
         CLayoutLoader::Load(L"Language.xml", languages, nullptr);

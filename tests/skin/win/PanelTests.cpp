@@ -162,10 +162,8 @@ TEST_F(PanelTest, HidingAllItemsLeavesTheBackgroundPainted)
     skintest::PumpMessages();
     EXPECT_TRUE(IsWindowVisible(panel.Handle()));
     EXPECT_EQ(ScreenPixel(15, 15), kPanelBackground);
-    for (const auto& item : panel.Items())
-    {
-        if (item->ItemWindow() != nullptr && item->ItemWindow() != CGUIItem::kNoWindow)
-        {
+    for (const auto& item : panel.Items()) {
+        if (item->ItemWindow() != nullptr && item->ItemWindow() != CGUIItem::kNoWindow) {
             EXPECT_FALSE(IsWindowVisible(item->ItemWindow())) << item->Identifier();
         }
     }

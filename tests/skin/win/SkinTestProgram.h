@@ -48,11 +48,9 @@ inline std::string BmpFile(int width, int height, const PixelFunction& pixel)
     info.biCompression = BI_RGB;
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
     bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
-    for (int y = height - 1; y >= 0; --y)
-    {
+    for (int y = height - 1; y >= 0; --y) {
         std::string row(static_cast<size_t>(rowBytes), '\0');
-        for (int x = 0; x < width; ++x)
-        {
+        for (int x = 0; x < width; ++x) {
             const COLORREF colour = pixel(x, y);
             row[static_cast<size_t>(x) * 3] = static_cast<char>(GetBValue(colour));
             row[static_cast<size_t>(x) * 3 + 1] = static_cast<char>(GetGValue(colour));
@@ -71,8 +69,7 @@ inline std::string LanguageFile(std::initializer_list<std::pair<std::u16string_v
         text += std::u16string(key) + u"\r\n" + std::u16string(value) + u"\r\n";
     text += u"END OF FILE\r\n";
     std::string bytes;
-    for (char16_t unit : text)
-    {
+    for (char16_t unit : text) {
         bytes.push_back(static_cast<char>(unit & 0xFF));
         bytes.push_back(static_cast<char>(unit >> 8));
     }

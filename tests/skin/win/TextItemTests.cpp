@@ -54,8 +54,7 @@ struct Rendering
         RECT bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                if (pixels[static_cast<size_t>(y * width + x)] != background)
-                {
+                if (pixels[static_cast<size_t>(y * width + x)] != background) {
                     bounds.left = std::min<LONG>(bounds.left, x);
                     bounds.top = std::min<LONG>(bounds.top, y);
                     bounds.right = std::max<LONG>(bounds.right, x + 1);

@@ -37,8 +37,7 @@ void Say(const char* format, int first = 0, int second = 0)
 int ShowPanel(const std::wstring& layout, const std::wstring& headingText)
 {
     CVantixWarningDlg panel(WarningRequest{layout, headingText, L""}, nullptr);
-    if (!panel.CreateModeless(nullptr) || panel.Background() == nullptr)
-    {
+    if (!panel.CreateModeless(nullptr) || panel.Background() == nullptr) {
         Say("ERROR the layout gives no panel with a background\n");
         return 1;
     }
@@ -60,8 +59,7 @@ int main()
 {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr || count < 4 || count > 5)
-    {
+    if (arguments == nullptr || count < 4 || count > 5) {
         Say("ERROR usage: PanelGallery PROGRAM_FOLDER LANGUAGE LAYOUT [HEADING_TEXT]\n");
         return 2;
     }
